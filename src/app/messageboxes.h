@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box the program shows is made here, so that tests can find and answer them
+// through QApplication::activeModalWidget().
+namespace MessageBoxes {
+
+inline constexpr auto ApplicationTitle = u"Tovik";
+
+// The error box: the application's title, the error icon and one OK button.
+void error(const QString &text);
+
+// A question with "&Yes" (default) and "&No" (Escape) under a warning icon. Only "&No" answers
+// no: closing the box any other way counts as yes.
+bool askYesNo(QWidget *parent, const QString &title, const QString &text);
+
+// A notice with a warning icon and a single "OK" button.
+void warn(QWidget *parent, const QString &title, const QString &text);
+
+} // namespace MessageBoxes
