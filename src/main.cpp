@@ -1,7 +1,12 @@
+#include "app/mainwindow.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    return 0;
+    TForm1 mainWindow;
+    Form1 = &mainWindow;
+    mainWindow.show();
+    return application.exec();
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+class QRect;
+class QWidget;
+
+// Where windows open: at the centre of the desktop, or centred over another window's frame.
+void centerOnScreen(QWidget *window);
+void centerOver(QWidget *window, const QRect &frame);
+
+// Fixed single border: a title bar with the system menu, a close box and, where asked, a
+// minimise box; never a maximise box.
+void setFixedBorder(QWidget *window, bool minimiseBox);

@@ -1,0 +1,88 @@
+#include "game/dicedisplay.h"
+
+#include "game/random.h"
+#include "game/rollpacing.h"
+#include "widgets/kitbitmaplist.h"
+#include "widgets/transparentimage.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace {
+
+constexpr int StepsPerPhase = 30;
+constexpr int DieCount = 5;
+
+qint32 rollOneDie()
+{
+    return Random(6) + 1;
+}
+
+} // namespace
+
+DiceDisplay::DiceDisplay(const Images &faces, const Images &heldMarkers,
+                         const TKitBitmapList &faceBitmaps)
+    : m_faces(faces), m_heldMarkers(heldMarkers), m_faceBitmaps(faceBitmaps)
+{
+}
+
+void DiceDisplay::setHeldMarkerVisible(int die, bool visible)
+{
+    m_heldMarkers[std::size_t(die)]->setVisible(visible);
+}
+
+void DiceDisplay::hideHeldMarkers()
+{
+    for (TransparentImage *marker : m_heldMarkers)
+        marker->hide();
+}
+
+void DiceDisplay::repaint()
+{
+    for (TransparentImage *face : m_faces)
+        face->repaint();
+    for (TransparentImage *marker : m_heldMarkers)
+        marker->repaint();
+}
+
+void DiceDisplay::setFace(int die, qint32 value)
+{
+    m_faces[std::size_t(die)]->setPicture(m_faceBitmaps.Bitmap(value - 1));
+    ++m_faceChanges;
+}
+
+void DiceDisplay::plainRoll(GameState &game)
+{
+    for (int die = 0; die < DieCount; ++die) {
+        if (!game.isHeld(die))
+            game.DiceValues[std::size_t(die)] = rollOneDie();
+    }
+    for (int die = 0; die < DieCount; ++die)
+        setFace(die, game.DiceValues[std::size_t(die)]);
+}
+
+void DiceDisplay::animatedRoll(GameState &game, const QWidget *window)
+{
+    for (int first = 0; first < DieCount; ++first) {
+        if (game.isHeld(first))
+            continue;
+        int steps = 0;
+        do {
+            QElapsedTimer passStart;
+            passStart.start();
+            for (int die = first; die < DieCount; ++die) {
+                if (!game.isHeld(die)) {
+                    const qint32 value = rollOneDie();
+                    game.DiceValues[std::size_t(die)] = value;
+                    setFace(die, value);
+                    m_faces[std::size_t(die)]->repaint();
+                    QThread::yieldCurrentThread();
+                    QCoreApplication::processEvents();
+                }
+                ++steps;
+            }
+            RollPacing::waitForRefresh(passStart, window);
+        } while (steps < StepsPerPhase);
+    }
+}

@@ -1,0 +1,458 @@
+#include "app/mainwindow.h"
+#include "app/pressbutton.h"
+#include "game/random.h"
+#include "game/rollpacing.h"
+#include "players/sharedstate.h"
+#include "widgets/transparentimage.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QStringList WelcomeTexts = {
+        QStringLiteral("Hey there! Welcome to Tovik!"),
+        QStringLiteral("Hey, Ann! My name is CPU ... I will be assisting you."),
+        QStringLiteral("Ann ... art thou ready for some hardcore Tovik playing?")};
+const QStringList OutOfRollsTexts = {
+        QStringLiteral("Ack! No more turns left! Please select your score from the remaining "
+                       "items below."),
+        QStringLiteral("WHAT IS THIS?! No more rolls?! Oh well, choose your score.")};
+const QStringList RemarkTexts = {
+        QStringLiteral("Woohoo you can do a lot with that! Trust me ... tehe."),
+        QStringLiteral("...just don't mess up what you are aiming towards!"),
+        QStringLiteral("Aren't quintox games like this fun?"),
+        QStringLiteral("I'm starting to get excited!"), QStringLiteral("I hope you're listening to me!")};
+const QStringList GameOverTexts = {QStringLiteral("Game Over."),
+                                   QStringLiteral("Finally this game is over! See you later!"),
+                                   QStringLiteral("Nice game ... shall we play again?")};
+const QStringList UnselectTexts = {
+        QStringLiteral("Wait a minute... are you SURE you do not want that item for your score?"),
+        QStringLiteral("Heh."), QStringLiteral("I might have done that... then again, maybe not.")};
+const QString Refusal =
+        QStringLiteral("To select a different item, you must click \"Un-Select Item\" first.");
+
+// The seed that makes the next plain roll, with these dice held, show the wanted values on the
+// free dice. A message drawn from messageChoices texts may come first. The search is
+// deterministic, so every run uses the same seeds.
+std::uint32_t seedForRoll(const Dice &wanted, const std::array<quint8, 5> &held = {},
+                          int messageChoices = 0)
+{
+    for (std::uint32_t seed = 0;; ++seed) {
+        RandomGenerator generator(seed);
+        if (messageChoices > 0)
+            generator.next(messageChoices);
+        bool matches = true;
+        for (std::size_t die = 0; die < wanted.size() && matches; ++die) {
+            if (!held[die])
+                matches = generator.next(6) + 1 == wanted[die];
+        }
+        if (matches)
+            return seed;
+    }
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void controlsBeforeTheFirstGame();
+    void newGameRollsOnceAndGreetsThePlayer();
+    void thirdRollRunsOutOfRollsUntilACategoryIsSelected();
+    void secondSelectionIsRefusedAndChangesNothing();
+    void onesAndTwosAnswerAnyMouseButtonButNotTheKeyboard();
+    void otherCategoriesAnswerClicksAndTheKeyboardOnly();
+    void heldDiceKeepTheirValuesAndTheRollStillCounts();
+    void commitWithBonusShowsTheBonusAndNoRemark();
+    void combinedBonusAddsExactly135();
+    void thirteenthCommitEndsTheGame();
+    void newGameInTheMiddleRestartsWithAllCategories();
+    void animatedRollLocksTheWindowWhileTheDiceTumble();
+    void animatedRollChangesFacesAsManyTimesAsItHasSteps_data();
+    void animatedRollChangesFacesAsManyTimesAsItHasSteps();
+    void animatedThirdRollLeavesRollDisabled();
+    void facesShowTheBackgroundInTheirCorners();
+
+private:
+    void roll(const Dice &wanted);
+    void selectAndCommit(Category category, const Dice &nextRoll);
+    bool menusEnabled() const;
+    TransparentImage *image(int die) const;
+
+    std::unique_ptr<TForm1> m_form;
+};
+
+void TestMainWindow::init()
+{
+    RollPacing::setEnabled(false);
+    PlayerName = QStringLiteral("Ann");
+    HighScore = 0;
+    GradientStartColor = clAqua;
+    GradientEndColor = clBlue;
+    m_form = std::make_unique<TForm1>();
+    Form1 = m_form.get();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    Form1 = nullptr;
+    m_form.reset();
+}
+
+void TestMainWindow::roll(const Dice &wanted)
+{
+    // A commit clears every hold; the third roll of a turn announces itself before the dice move.
+    const GameState &game = m_form->game();
+    const bool thirdRoll = !game.ItemSelected && game.RollCount == 2;
+    const std::array<quint8, 5> held = game.ItemSelected ? std::array<quint8, 5>{} : game.HeldDice;
+    processRandom().setSeed(seedForRoll(wanted, held, thirdRoll ? 2 : 0));
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+}
+
+void TestMainWindow::selectAndCommit(Category category, const Dice &nextRoll)
+{
+    QTest::mouseClick(m_form->categoryButton(category), Qt::LeftButton);
+    QVERIFY(m_form->game().ItemSelected);
+    roll(nextRoll);
+}
+
+bool TestMainWindow::menusEnabled() const
+{
+    return m_form->Game1->menuAction()->isEnabled() && m_form->Options1->menuAction()->isEnabled()
+            && m_form->Help1->menuAction()->isEnabled();
+}
+
+TransparentImage *TestMainWindow::image(int die) const
+{
+    return std::array{m_form->Image1, m_form->Image2, m_form->Image3, m_form->Image4,
+                      m_form->Image5}[std::size_t(die)];
+}
+
+void TestMainWindow::controlsBeforeTheFirstGame()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Tovik v2"));
+    QCOMPARE(m_form->centralWidget()->size(), QSize(600, 400));
+    QVERIFY(m_form->NewGameButton->isVisible() && m_form->NewGameButton->isEnabled());
+    QVERIFY(!m_form->RollButton->isVisible());
+    QVERIFY(m_form->UnSelectButton->isVisible() && !m_form->UnSelectButton->isEnabled());
+    for (int i = 0; i < CategoryCount; ++i)
+        QVERIFY(!m_form->categoryButton(Category(i))->isVisible());
+    QVERIFY(!m_form->Held1->isVisible());
+    QVERIFY(!m_form->Image1->hasPicture());
+    QVERIFY(menusEnabled());
+    QVERIFY(!m_form->HighestScore1->isEnabled());
+    QVERIFY(!m_form->Animation1->isChecked());
+    QCOMPARE(m_form->CPUMessage->text(), QStringLiteral("Click new game to play!!"));
+
+    QTest::mousePress(m_form->Image1, Qt::LeftButton);
+    QVERIFY(!m_form->Held1->isVisible());
+}
+
+void TestMainWindow::newGameRollsOnceAndGreetsThePlayer()
+{
+    processRandom().setSeed(7);
+    QTest::mouseClick(m_form->NewGameButton, Qt::LeftButton);
+    QVERIFY(GameStarted);
+    QVERIFY(!m_form->NewGameButton->isVisible());
+    QVERIFY(m_form->RollButton->isVisible() && m_form->RollButton->isEnabled());
+    QVERIFY(!m_form->UnSelectButton->isEnabled());
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
+    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("0"));
+    QVERIFY2(WelcomeTexts.contains(m_form->CPUMessage->text()), qPrintable(m_form->CPUMessage->text()));
+    for (int i = 0; i < CategoryCount; ++i) {
+        QVERIFY(m_form->categoryButton(Category(i))->isVisible());
+        QVERIFY(m_form->categoryButton(Category(i))->isEnabled());
+    }
+    for (int die = 0; die < 5; ++die) {
+        QVERIFY(image(die)->hasPicture());
+        const qint32 value = m_form->game().DiceValues[std::size_t(die)];
+        QCOMPARE(image(die)->picture(), m_form->KitBitmapList1.Bitmap(value - 1));
+    }
+
+    roll({1, 2, 3, 4, 5});
+    QVERIFY2(RemarkTexts.contains(m_form->CPUMessage->text()), qPrintable(m_form->CPUMessage->text()));
+}
+
+void TestMainWindow::thirdRollRunsOutOfRollsUntilACategoryIsSelected()
+{
+    m_form->New1->trigger();
+    roll({1, 1, 2, 2, 3});
+    roll({3, 3, 4, 5, 6});
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("3"));
+    QVERIFY(!m_form->RollButton->isEnabled());
+    QVERIFY(OutOfRollsTexts.contains(m_form->CPUMessage->text()));
+
+    QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
+    QCOMPARE(m_form->CPUMessage->text(),
+             QStringLiteral("If you select this item, your score will be +21 points. Press "
+                            "\"ROLL\" to continue and keep this score."));
+    QVERIFY(m_form->RollButton->isEnabled());
+    QVERIFY(m_form->UnSelectButton->isEnabled());
+    QVERIFY(m_form->ChanceButton->isVisible() && !m_form->ChanceButton->isEnabled());
+
+    QTest::mouseClick(m_form->UnSelectButton, Qt::LeftButton);
+    QVERIFY(UnselectTexts.contains(m_form->CPUMessage->text()));
+    QVERIFY(!m_form->RollButton->isEnabled());
+    QVERIFY(m_form->ChanceButton->isEnabled());
+    QCOMPARE(m_form->game().PendingPoints, 0);
+
+    QTest::mouseClick(m_form->FullHouseButton, Qt::LeftButton);
+    QVERIFY(m_form->CPUMessage->text().contains(QStringLiteral("+0 points")));
+}
+
+void TestMainWindow::secondSelectionIsRefusedAndChangesNothing()
+{
+    m_form->New1->trigger();
+    roll({6, 6, 6, 2, 2});
+    QTest::mouseClick(m_form->FullHouseButton, Qt::LeftButton);
+    QCOMPARE(m_form->game().PendingPoints, 25);
+    QTest::mouseClick(m_form->SixesButton, Qt::LeftButton);
+    QCOMPARE(m_form->CPUMessage->text(), Refusal);
+    QCOMPARE(m_form->game().PendingPoints, 25);
+    QCOMPARE(m_form->game().PendingSubTotalPoints, 0);
+    QVERIFY(m_form->SixesButton->isEnabled());
+}
+
+void TestMainWindow::onesAndTwosAnswerAnyMouseButtonButNotTheKeyboard()
+{
+    m_form->New1->trigger();
+    roll({1, 1, 2, 3, 3});
+    m_form->OnesButton->setFocus();
+    QTest::keyClick(m_form->OnesButton, Qt::Key_Space);
+    QVERIFY(!m_form->game().ItemSelected);
+
+    QTest::mousePress(m_form->OnesButton, Qt::RightButton);
+    QVERIFY(m_form->game().ItemSelected);
+    QCOMPARE(m_form->game().PendingPoints, 2);
+    QCOMPARE(m_form->game().PendingSubTotalPoints, 2);
+    QTest::mouseRelease(m_form->OnesButton, Qt::RightButton);
+
+    QTest::mouseClick(m_form->UnSelectButton, Qt::LeftButton);
+    QTest::mousePress(m_form->TwosButton, Qt::MiddleButton);
+    QCOMPARE(m_form->game().PendingPoints, 2);
+    QVERIFY(!m_form->TwosButton->isEnabled());
+}
+
+void TestMainWindow::otherCategoriesAnswerClicksAndTheKeyboardOnly()
+{
+    m_form->New1->trigger();
+    roll({3, 3, 3, 1, 2});
+    QTest::mouseClick(m_form->ThreesButton, Qt::RightButton);
+    QVERIFY(!m_form->game().ItemSelected);
+    m_form->ThreesButton->setFocus();
+    QTest::keyClick(m_form->ThreesButton, Qt::Key_Space);
+    QVERIFY(m_form->game().ItemSelected);
+    QCOMPARE(m_form->game().PendingPoints, 9);
+}
+
+void TestMainWindow::heldDiceKeepTheirValuesAndTheRollStillCounts()
+{
+    m_form->New1->trigger();
+    roll({4, 4, 1, 2, 4});
+    QTest::mousePress(m_form->Image1, Qt::LeftButton);
+    QTest::mousePress(m_form->Image2, Qt::RightButton);
+    QTest::mousePress(m_form->Image5, Qt::MiddleButton);
+    QVERIFY(m_form->Held1->isVisible() && m_form->Held2->isVisible() && m_form->Held5->isVisible());
+    QVERIFY(!m_form->Held3->isVisible());
+
+    roll({4, 4, 6, 6, 4});
+    QCOMPARE(m_form->game().DiceValues, (Dice{4, 4, 6, 6, 4}));
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("3"));
+
+    for (TransparentImage *die : {m_form->Image3, m_form->Image4})
+        QTest::mousePress(die, Qt::LeftButton);
+    QTest::mousePress(m_form->Image1, Qt::LeftButton);
+    QVERIFY(!m_form->Held1->isVisible());
+    QTest::mousePress(m_form->Image1, Qt::LeftButton);
+    QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
+    roll({2, 2, 2, 2, 2});
+    QVERIFY(!m_form->Held1->isVisible() && !m_form->Held3->isVisible());
+    QCOMPARE(m_form->game().DiceValues, (Dice{2, 2, 2, 2, 2}));
+
+    // All five held: the values stay and the roll counts.
+    for (int die = 0; die < 5; ++die)
+        QTest::mousePress(image(die), Qt::LeftButton);
+    processRandom().setSeed(99);
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QCOMPARE(m_form->game().DiceValues, (Dice{2, 2, 2, 2, 2}));
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+}
+
+void TestMainWindow::commitWithBonusShowsTheBonusAndNoRemark()
+{
+    m_form->New1->trigger();
+    const Dice sixes = {6, 6, 6, 6, 6};
+    roll(sixes);
+    selectAndCommit(Category::Sixes, {5, 5, 5, 5, 5}); // 30
+    selectAndCommit(Category::Fives, {4, 4, 4, 4, 1}); // 55
+    selectAndCommit(Category::Fours, {1, 2, 3, 4, 5}); // 71
+    QCOMPARE(m_form->SubTotalLabel->text(), QStringLiteral("71"));
+    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("106"));
+    const QStringList subTotalTexts = {
+            QStringLiteral("Cool! You got the sub total bonus of +35 points!"),
+            QStringLiteral("Your sub total is 71. Here is your +35 points bonus!"),
+            QStringLiteral("+35 point bonus!!")};
+    QVERIFY2(subTotalTexts.contains(m_form->CPUMessage->text()), qPrintable(m_form->CPUMessage->text()));
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
+}
+
+void TestMainWindow::combinedBonusAddsExactly135()
+{
+    m_form->New1->trigger();
+    roll({6, 6, 6, 6, 6});
+    selectAndCommit(Category::FiveOfAKind, {5, 5, 5, 5, 1}); // 50, armed
+    selectAndCommit(Category::Fives, {4, 4, 4, 4, 2});       // sub total 20
+    selectAndCommit(Category::Fours, {6, 6, 6, 6, 6});       // 36
+    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("86"));
+    selectAndCommit(Category::Sixes, {1, 2, 3, 4, 6});       // 66: +30 +135
+    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("251"));
+    QCOMPARE(m_form->SubTotalLabel->text(), QStringLiteral("66"));
+    const QStringList combinedTexts = {
+            QStringLiteral("Whoa! Awesome bonus! You got both the extra quintox bonus and the sub "
+                           "total bonus! +135 points!"),
+            QStringLiteral("Extra quintox and sub total bonus have been added! Good job! +135 "
+                           "points!")};
+    QVERIFY(combinedTexts.contains(m_form->CPUMessage->text()));
+}
+
+void TestMainWindow::thirteenthCommitEndsTheGame()
+{
+    m_form->New1->trigger();
+    roll({1, 2, 3, 4, 6});
+    for (int i = 0; i < CategoryCount; ++i) {
+        QTest::mouseClick(m_form->categoryButton(Category(i)), Qt::LeftButton);
+        roll({1, 2, 3, 4, 6});
+        QVERIFY(!m_form->categoryButton(Category(i))->isVisible());
+    }
+    QCOMPARE(m_form->game().TurnsScored, 13);
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
+    QVERIFY(GameOverTexts.contains(m_form->CPUMessage->text()));
+    QVERIFY(m_form->NewGameButton->isVisible() && m_form->NewGameButton->isEnabled());
+    QVERIFY(!m_form->RollButton->isVisible());
+    QVERIFY(!m_form->UnSelectButton->isEnabled());
+    QVERIFY(menusEnabled());
+    QTest::mousePress(m_form->Image2, Qt::LeftButton);
+    QVERIFY(!m_form->Held2->isVisible());
+}
+
+void TestMainWindow::newGameInTheMiddleRestartsWithAllCategories()
+{
+    m_form->New1->trigger();
+    roll({6, 6, 6, 6, 1});
+    selectAndCommit(Category::Sixes, {1, 1, 2, 2, 3});
+    QTest::mousePress(m_form->Image1, Qt::LeftButton);
+    QTest::mouseClick(m_form->OnesButton, Qt::LeftButton);
+    QTest::keyClick(m_form.get(), Qt::Key_F2);
+    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("0"));
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
+    QVERIFY(!m_form->game().ItemSelected);
+    QVERIFY(!m_form->Held1->isVisible());
+    for (int i = 0; i < CategoryCount; ++i)
+        QVERIFY(m_form->categoryButton(Category(i))->isVisible()
+                && m_form->categoryButton(Category(i))->isEnabled());
+}
+
+void TestMainWindow::animatedRollLocksTheWindowWhileTheDiceTumble()
+{
+    m_form->New1->trigger();
+    m_form->Animation1->trigger();
+    QVERIFY(m_form->Animation1->isChecked());
+
+    bool checked = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        checked = true;
+        QVERIFY(m_form->game().DiceLocked);
+        QVERIFY(!menusEnabled());
+        QVERIFY(!m_form->RollButton->isEnabled());
+        QVERIFY(!m_form->NewGameButton->isEnabled());
+        QVERIFY(!m_form->UnSelectButton->isEnabled());
+        for (int i = 0; i < CategoryCount; ++i)
+            QVERIFY(!m_form->categoryButton(Category(i))->isEnabled());
+        QTest::mousePress(m_form->Image3, Qt::LeftButton);
+        QVERIFY(!m_form->Held3->isVisible());
+        const int score = m_form->game().Score;
+        QTest::keyClick(m_form.get(), Qt::Key_F2);
+        QCOMPARE(m_form->game().Score, score);
+        QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+    });
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QVERIFY(checked);
+    QVERIFY(!m_form->game().DiceLocked);
+    QVERIFY(menusEnabled());
+    QVERIFY(m_form->RollButton->isEnabled());
+    QVERIFY(!m_form->Held3->isVisible());
+    QVERIFY(RemarkTexts.contains(m_form->CPUMessage->text()));
+}
+
+void TestMainWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps_data()
+{
+    QTest::addColumn<QList<int>>("heldDice");
+    QTest::addColumn<int>("faceChanges");
+    QTest::newRow("no die held") << QList<int>{} << 152;
+    // Die 1 held: dice 2-5 change eight times, 3-5 ten, 4-5 fifteen, 5 thirty.
+    QTest::newRow("first die held") << QList<int>{0} << 32 + 30 + 30 + 30;
+    // Die 3 held: 6 + 8 passes skip it, and it has no phase of its own.
+    QTest::newRow("third die held") << QList<int>{2} << 6 * 4 + 8 * 3 + 30 + 30;
+    QTest::newRow("all held") << QList<int>{0, 1, 2, 3, 4} << 0;
+}
+
+void TestMainWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps()
+{
+    QFETCH(QList<int>, heldDice);
+    QFETCH(int, faceChanges);
+    m_form->New1->trigger();
+    m_form->Animation1->trigger();
+    for (int die : heldDice)
+        QTest::mousePress(image(die), Qt::LeftButton);
+    const Dice before = m_form->game().DiceValues;
+    const int changesBefore = m_form->diceDisplay().faceChanges();
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QCOMPARE(m_form->diceDisplay().faceChanges() - changesBefore, faceChanges);
+    for (int die : heldDice)
+        QCOMPARE(m_form->game().DiceValues[std::size_t(die)], before[std::size_t(die)]);
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+}
+
+void TestMainWindow::animatedThirdRollLeavesRollDisabled()
+{
+    m_form->New1->trigger();
+    m_form->Animation1->trigger();
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    bool outOfRollsWhileTumbling = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        outOfRollsWhileTumbling = OutOfRollsTexts.contains(m_form->CPUMessage->text());
+    });
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QVERIFY(outOfRollsWhileTumbling);
+    QVERIFY(!m_form->RollButton->isEnabled());
+    QVERIFY(m_form->NewGameButton->isEnabled());
+    QVERIFY(OutOfRollsTexts.contains(m_form->CPUMessage->text()));
+}
+
+void TestMainWindow::facesShowTheBackgroundInTheirCorners()
+{
+    m_form->New1->trigger();
+    const QImage window = m_form->centralWidget()->grab().toImage();
+    const QPoint corner = m_form->Image1->geometry().topLeft();
+    const QColor background = window.pixelColor(corner.x() - 2, corner.y());
+    QCOMPARE(window.pixelColor(corner), background);
+    // The 9-pixel strip right of the 96-pixel face shows the background too.
+    QCOMPARE(window.pixelColor(m_form->Image5->geometry().left() + 100, corner.y() + 50).rgb(),
+             window.pixelColor(m_form->Image5->geometry().right() + 5, corner.y() + 50).rgb());
+    // The face itself is drawn: its centre is not the background.
+    QVERIFY(window.pixelColor(corner + QPoint(48, 48)) != background);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
