@@ -1,0 +1,107 @@
+#include "widgets/kitgradient.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+int MulDiv(int x, int y, int z)
+{
+    if (z == 0)
+        return -1;
+    const std::int64_t product = std::int64_t(x) * y;
+    const std::int64_t divisor = z;
+    const bool negative = (product < 0) != (divisor < 0);
+    // |x * y| is at most 2^62 and |z| / 2 at most 2^30, so the sum cannot overflow.
+    const std::int64_t magnitude = (std::abs(product) + std::abs(divisor) / 2) / std::abs(divisor);
+    const std::int64_t quotient = negative ? -magnitude : magnitude;
+    if (quotient < std::numeric_limits<int>::min() || quotient > std::numeric_limits<int>::max())
+        return -1;
+    return int(quotient);
+}
+
+std::vector<TColor> gradientColorTable(TColor start, TColor end, int count)
+{
+    std::vector<TColor> table;
+    if (count <= 0)
+        return table;
+    const TColor from = colorToRgb(start);
+    const TColor to = colorToRgb(end);
+    const int steps = std::max(count - 1, 1);
+    table.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        TColor entry = 0;
+        for (int shift = 0; shift <= 16; shift += 8) {
+            const int first = int((from >> shift) & 0xFF);
+            const int last = int((to >> shift) & 0xFF);
+            const int channel = first + MulDiv(i, last - first, steps);
+            entry |= TColor(channel & 0xFF) << shift;
+        }
+        table.push_back(entry);
+    }
+    return table;
+}
+
+void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColor> &colorTable)
+{
+    if (colorTable.empty() || rect.isEmpty())
+        return;
+    const int width = rect.width();
+    const int height = rect.height();
+    const int count = int(colorTable.size());
+    QImage bands(width, height, QImage::Format_RGB32);
+    if (bands.isNull())
+        return;
+    QPainter bandPainter(&bands);
+    for (int i = count - 1; i >= 0; --i) {
+        const int top = MulDiv(i, height, count);
+        const int bottom = MulDiv(i + 1, height, count);
+        if (bottom > top)
+            bandPainter.fillRect(0, top, width, bottom - top, toQColor(colorTable[std::size_t(i)]));
+    }
+    bandPainter.end();
+    painter.drawImage(rect.topLeft(), bands);
+}
+
+TKitGradient::TKitGradient(QObject *parent) : QObject(parent)
+{
+    BuildColorTable();
+}
+
+void TKitGradient::setColor(TColor color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    rebuildAndNotify();
+}
+
+void TKitGradient::setEndColor(TColor color)
+{
+    if (color == m_endColor)
+        return;
+    m_endColor = color;
+    rebuildAndNotify();
+}
+
+void TKitGradient::setColorCount(int count)
+{
+    count = std::clamp(count, MinColorCount, MaxColorCount);
+    if (count == m_colorCount)
+        return;
+    m_colorCount = count;
+    rebuildAndNotify();
+}
+
+void TKitGradient::BuildColorTable()
+{
+    m_colorTable = gradientColorTable(m_color, m_endColor, m_colorCount);
+}
+
+void TKitGradient::rebuildAndNotify()
+{
+    BuildColorTable();
+    Q_EMIT changed();
+}

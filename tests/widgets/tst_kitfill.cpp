@@ -1,0 +1,125 @@
+#include "widgets/kitfill.h"
+#include "widgets/kitgradient.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+class ClickableWindow : public QWidget
+{
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+
+TColor pixelAt(const QImage &image, int x, int y)
+{
+    return fromQColor(image.pixelColor(x, y));
+}
+
+} // namespace
+
+class TestKitFill : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void paintsTheGradientOverItsWholeArea();
+    void repaintsAtOnceWhenTheGradientChanges();
+    void unchangedColourPaintsNothing();
+    void hiddenFillDoesNotPaint();
+    void leavesClicksToTheWindow();
+
+private:
+    ClickableWindow *m_window = nullptr;
+    TKitFill *m_fill = nullptr;
+};
+
+void TestKitFill::init()
+{
+    m_window = new ClickableWindow;
+    m_window->resize(600, 400);
+    m_fill = new TKitFill(m_window);
+    m_fill->setGeometry(0, 0, 601, 401);
+    m_fill->Gradient()->setColor(clAqua);
+    m_fill->Gradient()->setEndColor(clBlue);
+    m_fill->Gradient()->setColorCount(236);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestKitFill::cleanup()
+{
+    delete m_window;
+}
+
+void TestKitFill::paintsTheGradientOverItsWholeArea()
+{
+    const QImage image = m_fill->grab().toImage();
+    QCOMPARE(image.size(), QSize(601, 401));
+    QCOMPARE(pixelAt(image, 0, 0), TColor(0x00FFFF00));
+    QCOMPARE(pixelAt(image, 600, 2), TColor(0x00FFFE00));
+    QCOMPARE(pixelAt(image, 300, 201), TColor(0x00FF7F00));
+    QCOMPARE(pixelAt(image, 600, 400), TColor(0x00FF0000));
+}
+
+void TestKitFill::repaintsAtOnceWhenTheGradientChanges()
+{
+    PaintCounter paints(m_fill);
+    m_fill->Gradient()->setColor(clRed);
+    QCOMPARE(paints.count, 1);
+    m_fill->Gradient()->setEndColor(clRed);
+    QCOMPARE(paints.count, 2);
+
+    const QImage image = m_fill->grab().toImage();
+    QCOMPARE(pixelAt(image, 0, 0), clRed);
+    QCOMPARE(pixelAt(image, 300, 200), clRed);
+    QCOMPARE(pixelAt(image, 600, 400), clRed);
+}
+
+void TestKitFill::unchangedColourPaintsNothing()
+{
+    PaintCounter paints(m_fill);
+    m_fill->Gradient()->setColor(clAqua);
+    m_fill->Gradient()->setEndColor(clBlue);
+    QCOMPARE(paints.count, 0);
+}
+
+void TestKitFill::hiddenFillDoesNotPaint()
+{
+    m_window->hide();
+    PaintCounter paints(m_fill);
+    m_fill->Gradient()->setColor(clRed);
+    QCOMPARE(paints.count, 0);
+    QCOMPARE(pixelAt(m_fill->grab().toImage(), 0, 0), clRed);
+}
+
+void TestKitFill::leavesClicksToTheWindow()
+{
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+    QCOMPARE(m_window->presses, 1);
+}
+
+QTEST_MAIN(TestKitFill)
+#include "tst_kitfill.moc"

@@ -1,0 +1,283 @@
+#include "widgets/kitgradient.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <climits>
+
+using ColorTable = std::vector<TColor>;
+
+namespace {
+
+constexpr QRgb Untouched = 0xFF123456;
+
+TColor pixelAt(const QImage &image, int x, int y)
+{
+    return fromQColor(image.pixelColor(x, y));
+}
+
+QImage paintedBands(QSize size, const QRect &rect, const ColorTable &table)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Untouched);
+    QPainter painter(&image);
+    PaintGradient(painter, rect, table);
+    return image;
+}
+
+struct Run
+{
+    TColor color;
+    int firstRow;
+    int rows;
+};
+
+// The horizontal bands of an image from top to bottom; every row must be of one colour.
+QList<Run> bandsOf(const QImage &image)
+{
+    QList<Run> runs;
+    for (int y = 0; y < image.height(); ++y) {
+        const TColor color = pixelAt(image, 0, y);
+        for (int x = 1; x < image.width(); ++x) {
+            if (pixelAt(image, x, y) != color)
+                return {};
+        }
+        if (!runs.isEmpty() && runs.last().color == color)
+            ++runs.last().rows;
+        else
+            runs.append({color, y, 1});
+    }
+    return runs;
+}
+
+} // namespace
+
+class TestKitGradient : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void mulDivRoundsHalvesAwayFromZero_data();
+    void mulDivRoundsHalvesAwayFromZero();
+    void colorTableRunsFromStartToEnd_data();
+    void colorTableRunsFromStartToEnd();
+    void systemColorIsResolvedWhenTheTableIsBuilt();
+    void windowFillsHaveEvenBands_data();
+    void windowFillsHaveEvenBands();
+    void mainWindowBandsFallOnTheirRows();
+    void moreColoursThanRowsShowsOneColourPerRow();
+    void bandsStayInsideTheirRectangle();
+    void emptyTableOrRectangleDrawsNothing();
+    void changesRebuildTheTableAndNotifyOnce();
+    void unchangedValuesDoNothing();
+    void colorCountIsKeptInRange();
+};
+
+void TestKitGradient::mulDivRoundsHalvesAwayFromZero_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("exact") << 6 << 4 << 3 << 8;
+    QTest::newRow("below half") << 1 << 1 << 3 << 0;
+    QTest::newRow("half rounds up") << 1 << 1 << 2 << 1;
+    QTest::newRow("above half") << 2 << 1 << 3 << 1;
+    QTest::newRow("negative half rounds down") << -1 << 1 << 2 << -1;
+    QTest::newRow("negative below half") << -1 << 1 << 3 << 0;
+    QTest::newRow("middle of a channel") << 1 << 255 << 2 << 128;
+    QTest::newRow("falling channel") << 1 << -255 << 3 << -85;
+    QTest::newRow("band edge") << 1 << 401 << 236 << 2;
+    QTest::newRow("product beyond 32 bits") << 100000 << 100000 << 100000 << 100000;
+    QTest::newRow("extreme product") << INT_MIN << INT_MIN << INT_MIN << INT_MIN;
+    QTest::newRow("negative divisor") << 5 << 1 << -2 << -3;
+    QTest::newRow("zero divisor") << 5 << 7 << 0 << -1;
+    QTest::newRow("quotient too large") << INT_MAX << 4 << 2 << -1;
+}
+
+void TestKitGradient::mulDivRoundsHalvesAwayFromZero()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, z);
+    QFETCH(int, result);
+    QCOMPARE(MulDiv(x, y, z), result);
+}
+
+void TestKitGradient::colorTableRunsFromStartToEnd_data()
+{
+    QTest::addColumn<TColor>("start");
+    QTest::addColumn<TColor>("end");
+    QTest::addColumn<ColorTable>("table");
+
+    QTest::newRow("black to white, middle rounds up")
+            << clBlack << clWhite << ColorTable{0x000000, 0x808080, 0xFFFFFF};
+    QTest::newRow("red to black") << clRed << clBlack
+                                  << ColorTable{0x0000FF, 0x0000AA, 0x000055, 0x000000};
+    QTest::newRow("equal colours") << clTeal << clTeal << ColorTable{clTeal, clTeal, clTeal};
+    QTest::newRow("channels move on their own")
+            << TColor(0x00102030) << TColor(0x00302010) << ColorTable{0x102030, 0x202020, 0x302010};
+}
+
+void TestKitGradient::colorTableRunsFromStartToEnd()
+{
+    QFETCH(TColor, start);
+    QFETCH(TColor, end);
+    QFETCH(ColorTable, table);
+    QCOMPARE(gradientColorTable(start, end, int(table.size())), table);
+}
+
+void TestKitGradient::systemColorIsResolvedWhenTheTableIsBuilt()
+{
+    const QPalette original = QGuiApplication::palette();
+    QPalette palette = original;
+    palette.setColor(QPalette::Button, QColor(0x11, 0x22, 0x33));
+    QGuiApplication::setPalette(palette);
+
+    TKitGradient gradient;
+    gradient.setColor(clBtnFace);
+    QCOMPARE(gradient.ColorTable().front(), TColor(0x00332211));
+
+    palette.setColor(QPalette::Button, QColor(0x44, 0x55, 0x66));
+    QGuiApplication::setPalette(palette);
+    QCOMPARE(gradient.ColorTable().front(), TColor(0x00332211));
+    gradient.setEndColor(clWhite);
+    QCOMPARE(gradient.ColorTable().front(), TColor(0x00665544));
+
+    QGuiApplication::setPalette(original);
+}
+
+void TestKitGradient::windowFillsHaveEvenBands_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("minRows");
+    QTest::addColumn<int>("maxRows");
+
+    QTest::newRow("main window") << QSize(601, 401) << 236 << 1 << 2;
+    QTest::newRow("About window") << QSize(401, 225) << 64 << 3 << 4;
+    QTest::newRow("Highest Score window") << QSize(369, 193) << 64 << 3 << 4;
+    QTest::newRow("help window") << QSize(393, 297) << 200 << 1 << 2;
+    QTest::newRow("colour scheme dialog") << QSize(177, 209) << 200 << 1 << 2;
+}
+
+void TestKitGradient::windowFillsHaveEvenBands()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, count);
+    QFETCH(int, minRows);
+    QFETCH(int, maxRows);
+
+    const ColorTable table = gradientColorTable(clAqua, clBlue, count);
+    const QList<Run> runs = bandsOf(paintedBands(size, QRect(QPoint(), size), table));
+    QCOMPARE(runs.size(), count);
+    for (int i = 0; i < count; ++i) {
+        QCOMPARE(runs.at(i).color, table.at(std::size_t(i)));
+        QVERIFY2(runs.at(i).rows >= minRows && runs.at(i).rows <= maxRows,
+                 qPrintable(QStringLiteral("band %1 has %2 rows").arg(i).arg(runs.at(i).rows)));
+    }
+}
+
+void TestKitGradient::mainWindowBandsFallOnTheirRows()
+{
+    const ColorTable table = gradientColorTable(clAqua, clBlue, 236);
+    const QList<Run> runs = bandsOf(paintedBands(QSize(601, 401), QRect(0, 0, 601, 401), table));
+    QCOMPARE(runs.size(), 236);
+
+    QCOMPARE(runs.at(0).color, TColor(0x00FFFF00));
+    QCOMPARE(runs.at(0).firstRow, 0);
+    QCOMPARE(runs.at(0).rows, 2);
+    QCOMPARE(runs.at(1).color, TColor(0x00FFFE00));
+    QCOMPARE(runs.at(1).firstRow, 2);
+    QCOMPARE(runs.at(1).rows, 1);
+    QCOMPARE(runs.at(118).color, TColor(0x00FF7F00));
+    QCOMPARE(runs.at(118).firstRow, 201);
+    QCOMPARE(runs.at(118).rows, 1);
+    QCOMPARE(runs.at(235).color, TColor(0x00FF0000));
+    QCOMPARE(runs.at(235).firstRow, 399);
+    QCOMPARE(runs.at(235).rows, 2);
+}
+
+void TestKitGradient::moreColoursThanRowsShowsOneColourPerRow()
+{
+    const ColorTable table = gradientColorTable(clAqua, clBlue, 100);
+    const QList<Run> runs = bandsOf(paintedBands(QSize(30, 40), QRect(0, 0, 30, 40), table));
+    QCOMPARE(runs.size(), 40);
+    // The first and last bands round to no rows at all.
+    QCOMPARE(runs.first().color, table.at(1));
+    QCOMPARE(runs.last().color, table.at(98));
+    auto next = table.cbegin();
+    for (const Run &run : runs) {
+        next = std::find(next, table.cend(), run.color);
+        QVERIFY2(next != table.cend(), "rows are not in the order of the table");
+    }
+}
+
+void TestKitGradient::bandsStayInsideTheirRectangle()
+{
+    const QRect rect(5, 7, 20, 30);
+    const QImage image = paintedBands(QSize(40, 50), rect, gradientColorTable(clRed, clLime, 3));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            QCOMPARE(image.pixel(x, y) == Untouched, !rect.contains(x, y));
+    }
+    QCOMPARE(pixelAt(image, 5, 7), clRed);
+    QCOMPARE(pixelAt(image, 24, 36), clLime);
+}
+
+void TestKitGradient::emptyTableOrRectangleDrawsNothing()
+{
+    const ColorTable table = gradientColorTable(clRed, clLime, 4);
+    const QList<QRect> rects = {QRect(0, 0, 0, 10), QRect(0, 0, 10, 0), QRect(3, 3, -2, 5)};
+    for (const QRect &rect : rects) {
+        const QImage image = paintedBands(QSize(10, 10), rect, table);
+        QVERIFY(image.pixel(0, 0) == Untouched && image.pixel(9, 9) == Untouched);
+    }
+    const QImage image = paintedBands(QSize(10, 10), QRect(0, 0, 10, 10), {});
+    QVERIFY(image.pixel(0, 0) == Untouched && image.pixel(9, 9) == Untouched);
+}
+
+void TestKitGradient::changesRebuildTheTableAndNotifyOnce()
+{
+    TKitGradient gradient;
+    QCOMPARE(gradient.ColorTable(), gradientColorTable(clBlue, clBlack, 16));
+
+    QSignalSpy changes(&gradient, &TKitGradient::changed);
+    gradient.setColor(clAqua);
+    QCOMPARE(changes.size(), 1);
+    gradient.setEndColor(clBlue);
+    QCOMPARE(changes.size(), 2);
+    gradient.setColorCount(236);
+    QCOMPARE(changes.size(), 3);
+    QCOMPARE(gradient.ColorTable(), gradientColorTable(clAqua, clBlue, 236));
+}
+
+void TestKitGradient::unchangedValuesDoNothing()
+{
+    TKitGradient gradient;
+    const TColor *table = gradient.ColorTable().data();
+    QSignalSpy changes(&gradient, &TKitGradient::changed);
+    gradient.setColor(clBlue);
+    gradient.setEndColor(clBlack);
+    gradient.setColorCount(16);
+    QCOMPARE(changes.size(), 0);
+    QCOMPARE(gradient.ColorTable().data(), table);
+}
+
+void TestKitGradient::colorCountIsKeptInRange()
+{
+    TKitGradient gradient;
+    gradient.setColorCount(1);
+    QCOMPARE(gradient.ColorTable().size(), std::size_t(2));
+    gradient.setColorCount(1000);
+    QCOMPARE(gradient.ColorTable().size(), std::size_t(236));
+    QCOMPARE(gradient.ColorTable().back(), clBlack);
+}
+
+QTEST_MAIN(TestKitGradient)
+#include "tst_kitgradient.moc"
