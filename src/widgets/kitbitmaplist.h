@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+
+// The six die faces, item 0 showing one pip up to item 5 showing six. The pictures are loaded
+// once and never change; callers copy the one they need.
+class TKitBitmapList
+{
+public:
+    TKitBitmapList();
+
+    int count() const { return int(m_bitmaps.size()); }
+    // Throws TovikError for an index outside the list.
+    const QImage &Bitmap(int index) const;
+
+private:
+    QList<QImage> m_bitmaps;
+};
+
+// The HELD marker shown under a held die: red letters on a green ground that is left undrawn.
+QImage heldMarkerPicture();
