@@ -1,0 +1,83 @@
+#include "widgets/kitpanelfill.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestKitPanelFill : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void fillsItsWholeAreaWithItsColour_data();
+    void fillsItsWholeAreaWithItsColour();
+    void clickNeedsTheLeftButtonPressedAndReleasedOverIt_data();
+    void clickNeedsTheLeftButtonPressedAndReleasedOverIt();
+
+private:
+    TKitPanelFill *m_swatch = nullptr;
+};
+
+void TestKitPanelFill::init()
+{
+    m_swatch = new TKitPanelFill;
+    m_swatch->resize(49, 49);
+}
+
+void TestKitPanelFill::cleanup()
+{
+    delete m_swatch;
+}
+
+void TestKitPanelFill::fillsItsWholeAreaWithItsColour_data()
+{
+    QTest::addColumn<bool>("setColour");
+    QTest::addColumn<TColor>("colour");
+
+    QTest::newRow("button face by default") << false << clBtnFace;
+    QTest::newRow("named colour") << true << clTeal;
+    QTest::newRow("system colour") << true << clGrayText;
+}
+
+void TestKitPanelFill::fillsItsWholeAreaWithItsColour()
+{
+    QFETCH(bool, setColour);
+    QFETCH(TColor, colour);
+
+    if (setColour)
+        m_swatch->setColor(colour);
+    const QImage image = m_swatch->grab().toImage();
+    const QColor expected = toQColor(colour);
+    for (int y = 0; y < 49; y += 48) {
+        for (int x = 0; x < 49; x += 24)
+            QCOMPARE(image.pixelColor(x, y), expected);
+    }
+}
+
+void TestKitPanelFill::clickNeedsTheLeftButtonPressedAndReleasedOverIt_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("releaseAt");
+    QTest::addColumn<bool>("clicked");
+
+    QTest::newRow("left click") << Qt::LeftButton << QPoint(20, 20) << true;
+    QTest::newRow("released at the last pixel") << Qt::LeftButton << QPoint(48, 48) << true;
+    QTest::newRow("released outside") << Qt::LeftButton << QPoint(49, 20) << false;
+    QTest::newRow("right click") << Qt::RightButton << QPoint(20, 20) << false;
+}
+
+void TestKitPanelFill::clickNeedsTheLeftButtonPressedAndReleasedOverIt()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QPoint, releaseAt);
+    QFETCH(bool, clicked);
+
+    QSignalSpy clicks(m_swatch, &TKitPanelFill::clicked);
+    QTest::mousePress(m_swatch, button, {}, QPoint(10, 10));
+    QTest::mouseRelease(m_swatch, button, {}, releaseAt);
+    QCOMPARE(clicks.size(), clicked ? 1 : 0);
+}
+
+QTEST_MAIN(TestKitPanelFill)
+#include "tst_kitpanelfill.moc"

@@ -1,0 +1,248 @@
+#include "widgets/kitsimplelabel.h"
+
+#include <QDesktopServices>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+const QString Address = QStringLiteral("https://www.example.com/tovik");
+const QStringList HandledSchemes = {QStringLiteral("https"), QStringLiteral("http"),
+                                    QStringLiteral("mailto")};
+
+TColor pixelColorAt(const QImage &image, int x, int y)
+{
+    return fromQColor(image.pixelColor(x, y));
+}
+
+bool shows(const QImage &image, TColor color)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (pixelColorAt(image, x, y) == colorToRgb(color))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// Stands in for the desktop: records what it was asked to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+class TestKitSimpleLabel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void becomingALinkShowsItAsOne();
+    void becomingPlainTextUndoesTheLink();
+    void clickOpensTheTarget_data();
+    void clickOpensTheTarget();
+    void clickTellsItsOwnerBeforeOpening();
+    void leftPressMarksTheLinkVisited();
+    void rightButtonChangesNothing();
+    void failedOpenDisablesTheLinkForGood();
+    void failedOpenForAnApplicationIsIgnored();
+    void sizeFollowsTheTextWithoutAccelerator();
+
+private:
+    void click(Qt::MouseButton button = Qt::LeftButton);
+
+    UrlRecorder m_desktop;
+    TKitSimpleLabel *m_label = nullptr;
+};
+
+void TestKitSimpleLabel::init()
+{
+    for (const QString &scheme : HandledSchemes)
+        QDesktopServices::setUrlHandler(scheme, &m_desktop, "open");
+    m_desktop.opened.clear();
+
+    m_label = new TKitSimpleLabel;
+    m_label->move(91, 48);
+    m_label->setCaption(Address);
+    m_label->setJump(Address);
+    m_label->setActiveColor(clTeal);
+    m_label->setInActiveColor(clAqua);
+    m_label->setJumpMode(TKitJumpMode::jmInternet);
+}
+
+void TestKitSimpleLabel::cleanup()
+{
+    delete m_label;
+    for (const QString &scheme : HandledSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+void TestKitSimpleLabel::click(Qt::MouseButton button)
+{
+    QTest::mouseClick(m_label, button, {}, QPoint(2, 2));
+}
+
+void TestKitSimpleLabel::becomingALinkShowsItAsOne()
+{
+    QCOMPARE(m_label->fontColor(), clAqua);
+    QVERIFY(m_label->font().underline());
+    QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(shows(m_label->grab().toImage(), clAqua));
+}
+
+void TestKitSimpleLabel::becomingPlainTextUndoesTheLink()
+{
+    click();
+    m_label->setJumpMode(TKitJumpMode::jmNone);
+    QCOMPARE(m_label->fontColor(), clBlack);
+    QVERIFY(!m_label->font().underline());
+    QCOMPARE(m_label->cursor().shape(), Qt::ArrowCursor);
+
+    m_label->setJumpMode(TKitJumpMode::jmApplication);
+    QCOMPARE(m_label->fontColor(), clAqua);
+    QCOMPARE(m_label->visitCount(), 0);
+}
+
+void TestKitSimpleLabel::clickOpensTheTarget_data()
+{
+    QTest::addColumn<TKitJumpMode>("mode");
+    QTest::addColumn<QString>("jump");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("opened");
+
+    const QString other = QStringLiteral("https://other.example.com/");
+    const QString mail = QStringLiteral("someone@example.com");
+    QTest::newRow("jump wins over caption")
+            << TKitJumpMode::jmInternet << other << Address << other;
+    QTest::newRow("blank jump, address caption")
+            << TKitJumpMode::jmInternet << QString() << Address << Address;
+    QTest::newRow("blank jump, mail caption")
+            << TKitJumpMode::jmInternet << QString() << mail << QStringLiteral("mailto:") + mail;
+    QTest::newRow("jump of blanks and controls counts as blank")
+            << TKitJumpMode::jmInternet << QStringLiteral(" \t\x01 ") << Address << Address;
+    QTest::newRow("jump with an @ gets no mailto")
+            << TKitJumpMode::jmInternet << QStringLiteral("https://example.com/@me") << mail
+            << QStringLiteral("https://example.com/@me");
+    QTest::newRow("application, blank jump")
+            << TKitJumpMode::jmApplication << QString() << Address << Address;
+    QTest::newRow("application, mail caption gets no mailto")
+            << TKitJumpMode::jmApplication << QString() << mail
+            << QStringLiteral("http://someone@example.com");
+    QTest::newRow("custom opens nothing")
+            << TKitJumpMode::jmCustom << other << Address << QString();
+}
+
+void TestKitSimpleLabel::clickOpensTheTarget()
+{
+    QFETCH(TKitJumpMode, mode);
+    QFETCH(QString, jump);
+    QFETCH(QString, caption);
+    QFETCH(QString, opened);
+
+    m_label->setJumpMode(mode);
+    m_label->setJump(jump);
+    m_label->setCaption(caption);
+    click();
+    if (opened.isEmpty()) {
+        QVERIFY(m_desktop.opened.isEmpty());
+    } else {
+        QCOMPARE(m_desktop.opened.size(), 1);
+        QCOMPARE(m_desktop.opened.first().toString(), opened);
+    }
+    QVERIFY(m_label->isEnabled());
+}
+
+void TestKitSimpleLabel::clickTellsItsOwnerBeforeOpening()
+{
+    qsizetype openedBefore = -1;
+    connect(m_label, &TKitSimpleLabel::clicked, this,
+            [&] { openedBefore = m_desktop.opened.size(); });
+    click();
+    QCOMPARE(openedBefore, 0);
+    QCOMPARE(m_desktop.opened.size(), 1);
+}
+
+void TestKitSimpleLabel::leftPressMarksTheLinkVisited()
+{
+    QTest::mousePress(m_label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(m_label->fontColor(), clTeal);
+    QCOMPARE(m_label->visitCount(), 1);
+    // Released away from the label: no click, but the link stays visited.
+    QTest::mouseRelease(m_label, Qt::LeftButton, {}, QPoint(-5, 2));
+    QVERIFY(m_desktop.opened.isEmpty());
+    QCOMPARE(m_label->fontColor(), clTeal);
+    QVERIFY(shows(m_label->grab().toImage(), clTeal));
+
+    click();
+    QCOMPARE(m_label->visitCount(), 2);
+    QCOMPARE(m_desktop.opened.size(), 1);
+}
+
+void TestKitSimpleLabel::rightButtonChangesNothing()
+{
+    QSignalSpy clicks(m_label, &TKitSimpleLabel::clicked);
+    click(Qt::RightButton);
+    QCOMPARE(m_label->fontColor(), clAqua);
+    QCOMPARE(m_label->visitCount(), 0);
+    QCOMPARE(clicks.size(), 0);
+    QVERIFY(m_desktop.opened.isEmpty());
+}
+
+void TestKitSimpleLabel::failedOpenDisablesTheLinkForGood()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QSignalSpy clicks(m_label, &TKitSimpleLabel::clicked);
+    click();
+    QCOMPARE(m_label->JumpMode(), TKitJumpMode::jmNone);
+    QVERIFY(!m_label->isEnabled());
+    // The mode is dropped without the usual change back to plain text.
+    QCOMPARE(m_label->fontColor(), clTeal);
+    QVERIFY(m_label->font().underline());
+    QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
+
+    const QImage image = m_label->grab().toImage();
+    QVERIFY(shows(image, clGrayText));
+    QVERIFY(!shows(image, clTeal));
+
+    click();
+    QCOMPARE(clicks.size(), 1);
+}
+
+void TestKitSimpleLabel::failedOpenForAnApplicationIsIgnored()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    m_label->setJumpMode(TKitJumpMode::jmApplication);
+    click();
+    QCOMPARE(m_label->JumpMode(), TKitJumpMode::jmApplication);
+    QVERIFY(m_label->isEnabled());
+}
+
+void TestKitSimpleLabel::sizeFollowsTheTextWithoutAccelerator()
+{
+    m_label->setCaption(QStringLiteral("&Tovik"));
+    const QSize withAccelerator = m_label->size();
+    m_label->setCaption(QStringLiteral("Tovik"));
+    QCOMPARE(m_label->size(), withAccelerator);
+    QCOMPARE(m_label->size(),
+             m_label->fontMetrics().size(Qt::TextSingleLine, QStringLiteral("Tovik")));
+    QCOMPARE(m_label->pos(), QPoint(91, 48));
+
+    QFont larger = m_label->font();
+    larger.setPixelSize(30);
+    m_label->setFont(larger);
+    QCOMPARE(m_label->height(), QFontMetrics(larger).height());
+}
+
+QTEST_MAIN(TestKitSimpleLabel)
+#include "tst_kitsimplelabel.moc"
