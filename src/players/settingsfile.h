@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The settings file on disk. Failures throw InOutError with the program's error number.
+bool settingsFileExists(const QString &path);
+QByteArray readSettingsFile(const QString &path);
+
+// Replaces the file with the lines, each ended by CR LF, in UTF-8. The new text goes to a file
+// beside the old one, which is replaced only once the new one is complete and on disk, so a
+// failure at any point leaves the old file as it was.
+void writeSettingsFile(const QString &path, const QStringList &lines);

@@ -1,0 +1,148 @@
+#include "players/settingslines.h"
+
+#include "players/colortext.h"
+
+#include <QStringView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QStringView Color1Key = u"color1";
+constexpr QStringView Color2Key = u"color2";
+constexpr QStringView AnimationKey = u"animation";
+constexpr QStringView NameKey = u"name";
+constexpr QStringView HighScoreNameKey = u"hname";
+constexpr QStringView HighScoreKey = u"hscore";
+constexpr QChar Separator = u'=';
+constexpr QStringView AnimationOff = u"0";
+constexpr QStringView AnimationOn = u"1";
+constexpr qsizetype MaxNameLength = 20;
+
+// Characters with codes 0 to 32 count as blanks around names.
+bool isBlank(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+qsizetype unitsOfCharacterAt(QStringView text, qsizetype index)
+{
+    const bool pair = text[index].isHighSurrogate() && index + 1 < text.size()
+            && text[index + 1].isLowSurrogate();
+    return pair ? 2 : 1;
+}
+
+// The first count characters; a character outside the Basic Multilingual Plane is never split.
+QStringView firstCharacters(QStringView text, qsizetype count)
+{
+    qsizetype end = 0;
+    for (qsizetype taken = 0; taken < count && end < text.size(); ++taken)
+        end += unitsOfCharacterAt(text, end);
+    return text.first(end);
+}
+
+QStringView withoutBlanks(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// The key is followed by one separator character of any kind, which is skipped unread.
+QStringView valueAfter(QStringView line, QStringView key)
+{
+    const QStringView rest = line.sliced(key.size());
+    return rest.isEmpty() ? rest : rest.sliced(unitsOfCharacterAt(rest, 0));
+}
+
+// A name is cut to the length a player name may have before the blanks around it are removed.
+// Blanks alone within that length give no name, so an empty name never reaches the roster.
+QString nameFrom(QStringView value)
+{
+    return withoutBlanks(firstCharacters(value, MaxNameLength)).toString();
+}
+
+// A value can never break its line, whatever text a name holds.
+QString settingsLine(QStringView key, const QString &value)
+{
+    QString line = key.toString() + Separator + value;
+    line.replace(u'\r', u' ');
+    line.replace(u'\n', u' ');
+    return line;
+}
+
+} // namespace
+
+void applySettingsLine(const QString &line, SettingsState &state)
+{
+    if (line.startsWith(AnimationKey)) {
+        state.animation = valueAfter(line, AnimationKey) != AnimationOff;
+    } else if (line.startsWith(HighScoreKey)) {
+        state.highScore = parseIntegerText(valueAfter(line, HighScoreKey).toString());
+        if (!state.highScoreName.isEmpty())
+            state.highScoreKnown = true;
+    } else if (line.startsWith(HighScoreNameKey)) {
+        const QString name = nameFrom(valueAfter(line, HighScoreNameKey));
+        if (!name.isEmpty())
+            state.highScoreName = name;
+        if (state.highScore > 0)
+            state.highScoreKnown = true;
+    } else if (line.startsWith(NameKey)) {
+        const QString name = nameFrom(valueAfter(line, NameKey));
+        if (!name.isEmpty())
+            state.roster.append(name);
+    } else if (line.startsWith(Color1Key)) {
+        state.startColor = ParseColorText(valueAfter(line, Color1Key).toString());
+    } else if (line.startsWith(Color2Key)) {
+        state.endColor = ParseColorText(valueAfter(line, Color2Key).toString());
+    }
+}
+
+void finishSettings(SettingsState &state)
+{
+    if (!state.highScoreKnown)
+        state.highScore = 0;
+}
+
+QStringList settingsLines(const SettingsState &state, const QString &playerName)
+{
+    QStringList lines = {
+            settingsLine(Color1Key, FormatColorText(state.startColor)),
+            settingsLine(Color2Key, FormatColorText(state.endColor)),
+            settingsLine(AnimationKey, (state.animation ? AnimationOn : AnimationOff).toString()),
+            settingsLine(NameKey, playerName),
+    };
+    for (const QString &name : state.roster) {
+        if (name != playerName)
+            lines.append(settingsLine(NameKey, name));
+    }
+    if (state.highScoreKnown) {
+        lines.append(settingsLine(HighScoreNameKey, state.highScoreName));
+        lines.append(settingsLine(HighScoreKey, QString::number(state.highScore)));
+    }
+    return lines;
+}
+
+QStringList defaultSettingsLines()
+{
+    return {
+            settingsLine(AnimationKey, AnimationOff.toString()),
+            settingsLine(Color1Key, FormatColorText(clAqua)),
+            settingsLine(Color2Key, FormatColorText(clBlue)),
+    };
+}
+
+QStringList splitSettingsText(const QByteArray &bytes)
+{
+    // Invalid UTF-8 becomes replacement characters, and a byte-order mark is dropped.
+    QString text = QString::fromUtf8(bytes);
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    // What follows the last line end is a line only when it holds text.
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}

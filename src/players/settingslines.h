@@ -1,0 +1,40 @@
+#pragma once
+
+#include "widgets/kitcolor.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// What the settings file carries, apart from any window: the windows load it from and store it
+// into their controls.
+struct SettingsState
+{
+    TColor startColor = clBlack;
+    TColor endColor = clBlack;
+    bool animation = false;
+    // Roster names in file order, without the list's "New Player" item.
+    QStringList roster;
+    QString highScoreName;
+    qint32 highScore = 0;
+    // Whether a highest score exists, which enables the "Highest Score" menu item.
+    bool highScoreKnown = false;
+};
+
+// Applies one line of the file. Throws ConversionError on a malformed number; the state then
+// keeps everything applied before that line.
+void applySettingsLine(const QString &line, SettingsState &state);
+
+// The last step of reading, once every line has been applied.
+void finishSettings(SettingsState &state);
+
+// The lines that the file is rewritten with, without line ends: the current player's name first,
+// then the roster names other than it.
+QStringList settingsLines(const SettingsState &state, const QString &playerName);
+
+// The lines of a new file.
+QStringList defaultSettingsLines();
+
+// The file's bytes as lines. Any of CR LF, LF or a lone CR ends a line.
+QStringList splitSettingsText(const QByteArray &bytes);

@@ -1,0 +1,215 @@
+#include "app/errors.h"
+#include "players/colortext.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestColorText : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void namedColorsReadAndWriteByName_data();
+    void namedColorsReadAndWriteByName();
+    void otherColorsAreWrittenInHex_data();
+    void otherColorsAreWrittenInHex();
+    void anyColorSurvivesTheRoundTrip();
+    void colorNamesIgnoreOnlyAsciiCase_data();
+    void colorNamesIgnoreOnlyAsciiCase();
+    void integersAreRead_data();
+    void integersAreRead();
+    void malformedIntegersAreRefused_data();
+    void malformedIntegersAreRefused();
+    void arbitraryTextNeverCrashes();
+};
+
+void TestColorText::namedColorsReadAndWriteByName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<TColor>("value");
+
+    const std::pair<const char *, TColor> colors[] = {
+            {"clBlack", 0x00000000u}, {"clMaroon", 0x00000080u},  {"clGreen", 0x00008000u},
+            {"clOlive", 0x00008080u}, {"clNavy", 0x00800000u},    {"clPurple", 0x00800080u},
+            {"clTeal", 0x00808000u},  {"clGray", 0x00808080u},    {"clSilver", 0x00C0C0C0u},
+            {"clRed", 0x000000FFu},   {"clLime", 0x0000FF00u},    {"clYellow", 0x0000FFFFu},
+            {"clBlue", 0x00FF0000u},  {"clFuchsia", 0x00FF00FFu}, {"clAqua", 0x00FFFF00u},
+            {"clWhite", 0x00FFFFFFu}, {"clNone", 0x1FFFFFFFu},
+    };
+    for (const auto &[name, value] : colors)
+        QTest::newRow(name) << QString::fromLatin1(name) << value;
+
+    const char *systemNames[] = {
+            "clScrollBar",    "clBackground",  "clActiveCaption", "clInactiveCaption",
+            "clMenu",         "clWindow",      "clWindowFrame",   "clMenuText",
+            "clWindowText",   "clCaptionText", "clActiveBorder",  "clInactiveBorder",
+            "clAppWorkSpace", "clHighlight",   "clHighlightText", "clBtnFace",
+            "clBtnShadow",    "clGrayText",    "clBtnText",       "clInactiveCaptionText",
+            "clBtnHighlight", "cl3DDkShadow",  "cl3DLight",       "clInfoText",
+            "clInfoBk",
+    };
+    TColor value = 0x80000000u;
+    for (const char *name : systemNames)
+        QTest::newRow(name) << QString::fromLatin1(name) << value++;
+}
+
+void TestColorText::namedColorsReadAndWriteByName()
+{
+    QFETCH(QString, name);
+    QFETCH(TColor, value);
+
+    QCOMPARE(FormatColorText(value), name);
+    QCOMPARE(ParseColorText(name), value);
+    QCOMPARE(ParseColorText(name.toLower()), value);
+    QCOMPARE(ParseColorText(name.toUpper()), value);
+}
+
+void TestColorText::otherColorsAreWrittenInHex_data()
+{
+    QTest::addColumn<TColor>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one") << TColor(1) << u"$00000001"_s;
+    QTest::newRow("letters upper case") << TColor(0x00ABCDEF) << u"$00ABCDEF"_s;
+    QTest::newRow("after the last system colour") << TColor(0x80000019) << u"$80000019"_s;
+    QTest::newRow("all bits") << TColor(0xFFFFFFFF) << u"$FFFFFFFF"_s;
+}
+
+void TestColorText::otherColorsAreWrittenInHex()
+{
+    QFETCH(TColor, value);
+    QFETCH(QString, text);
+
+    QCOMPARE(FormatColorText(value), text);
+    QCOMPARE(ParseColorText(text), value);
+}
+
+void TestColorText::anyColorSurvivesTheRoundTrip()
+{
+    QRandomGenerator generator(20240601);
+    for (int i = 0; i < 10000; ++i) {
+        const TColor color = generator.generate();
+        QCOMPARE(ParseColorText(FormatColorText(color)), color);
+    }
+}
+
+void TestColorText::colorNamesIgnoreOnlyAsciiCase_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<TColor>("value");
+
+    QTest::newRow("lower case") << u"clred"_s << true << clRed;
+    QTest::newRow("mixed case") << u"CLbTnFaCe"_s << true << clBtnFace;
+    QTest::newRow("Kelvin sign for k") << u"clBlac\u212A"_s << false << clBlack;
+    QTest::newRow("dotless i") << u"clWh\u0131te"_s << false << clBlack;
+    QTest::newRow("space after name") << u"clRed "_s << false << clBlack;
+    QTest::newRow("space before name") << u" clRed"_s << false << clBlack;
+    QTest::newRow("name prefix") << u"clRe"_s << false << clBlack;
+}
+
+void TestColorText::colorNamesIgnoreOnlyAsciiCase()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(TColor, value);
+
+    if (valid)
+        QCOMPARE(ParseColorText(text), value);
+    else
+        QVERIFY_THROWS_EXCEPTION(ConversionError, ParseColorText(text));
+}
+
+void TestColorText::integersAreRead_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint32>("value");
+
+    QTest::newRow("decimal") << u"255"_s << 255;
+    QTest::newRow("leading spaces") << u"   255"_s << 255;
+    QTest::newRow("leading zeros") << u"007"_s << 7;
+    QTest::newRow("zero") << u"0"_s << 0;
+    QTest::newRow("minus zero") << u"-0"_s << 0;
+    QTest::newRow("plus") << u"+7"_s << 7;
+    QTest::newRow("minus after spaces") << u"  -12"_s << -12;
+    QTest::newRow("largest") << u"2147483647"_s << 2147483647;
+    QTest::newRow("smallest") << u"-2147483648"_s << std::numeric_limits<qint32>::min();
+    QTest::newRow("dollar") << u"$0000FF"_s << 255;
+    QTest::newRow("dollar lower case") << u"$ff"_s << 255;
+    QTest::newRow("x") << u"xFF"_s << 255;
+    QTest::newRow("X mixed case") << u"XfF"_s << 255;
+    QTest::newRow("0x") << u"0xff"_s << 255;
+    QTest::newRow("0X") << u"0X10"_s << 16;
+    QTest::newRow("negative hex") << u"-$10"_s << -16;
+    QTest::newRow("hex wraps to negative") << u"$80000000"_s << std::numeric_limits<qint32>::min();
+    QTest::newRow("all hex bits") << u"$FFFFFFFF"_s << -1;
+    QTest::newRow("hex leading zeros") << u"$000000001"_s << 1;
+}
+
+void TestColorText::integersAreRead()
+{
+    QFETCH(QString, text);
+    QFETCH(qint32, value);
+
+    QCOMPARE(parseIntegerText(text), value);
+}
+
+void TestColorText::malformedIntegersAreRefused_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << QString();
+    QTest::newRow("spaces only") << u"   "_s;
+    QTest::newRow("space after") << u"255 "_s;
+    QTest::newRow("space inside") << u"2 55"_s;
+    QTest::newRow("tab before") << u"\t255"_s;
+    QTest::newRow("space after sign") << u"- 5"_s;
+    QTest::newRow("two signs") << u"+-5"_s;
+    QTest::newRow("sign only") << u"-"_s;
+    QTest::newRow("dollar only") << u"$"_s;
+    QTest::newRow("0x only") << u"0x"_s;
+    QTest::newRow("two prefixes") << u"0x$1"_s;
+    QTest::newRow("decimal too large") << u"2147483648"_s;
+    QTest::newRow("decimal too small") << u"-2147483649"_s;
+    QTest::newRow("decimal far too large") << u"99999999999999999999999"_s;
+    QTest::newRow("hex too large") << u"$100000000"_s;
+    QTest::newRow("hex letter in decimal") << u"12a"_s;
+    QTest::newRow("not a hex digit") << u"$FG"_s;
+    QTest::newRow("exponent") << u"1e3"_s;
+    QTest::newRow("Arabic-Indic digit") << u"\u0663"_s;
+    QTest::newRow("full-width digits") << u"\uFF11\uFF12"_s;
+    QTest::newRow("NUL after digits") << QString(u"12\0"_s);
+}
+
+void TestColorText::malformedIntegersAreRefused()
+{
+    QFETCH(QString, text);
+
+    try {
+        parseIntegerText(text);
+        QFAIL("the text was read as a number");
+    } catch (const ConversionError &error) {
+        QCOMPARE(error.message(), u"'%1' is not a valid integer value"_s.arg(text));
+    }
+}
+
+void TestColorText::arbitraryTextNeverCrashes()
+{
+    static constexpr char16_t Alphabet[] = u" +-$xX0123456789aAfFgG\0\xD83D\xDE00\u00E9";
+    QRandomGenerator generator(7);
+    for (int i = 0; i < 20000; ++i) {
+        QString text;
+        const int length = generator.bounded(14);
+        for (int c = 0; c < length; ++c)
+            text.append(QChar(Alphabet[generator.bounded(int(std::size(Alphabet)) - 1)]));
+        try {
+            ParseColorText(text);
+        } catch (const ConversionError &) {
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestColorText)
+#include "tst_colortext.moc"
