@@ -1,0 +1,11 @@
+#include "widgets/colorpicker.h"
+
+#include <QColorDialog>
+
+std::optional<TColor> pickColor(TColor initial, QWidget *parent)
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(initial), parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return fromQColor(chosen);
+}

@@ -1,0 +1,78 @@
+#include "widgets/windowcontrols.h"
+
+#include "widgets/kitfill.h"
+#include "widgets/kitgradient.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int PanelBevelWidth = 1;
+
+} // namespace
+
+void setTextColor(QWidget *widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, toQColor(color));
+    widget->setPalette(palette);
+}
+
+void setBackgroundColor(QWidget *widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame *newPanel(QWidget *parent, const QRect &geometry, TColor color)
+{
+    auto *panel = new QFrame(parent);
+    panel->setGeometry(geometry);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(PanelBevelWidth);
+    setBackgroundColor(panel, color);
+    return panel;
+}
+
+QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, const QFont &font,
+                 TColor color)
+{
+    auto *label = new QLabel(parent);
+    // Names typed by players are shown as typed, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setTextColor(label, color);
+    label->move(position);
+    setLabelText(label, text);
+    return label;
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
+                       const QFont &font)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    button->setFont(font);
+    return button;
+}
+
+TKitFill *newBackgroundFill(QWidget *parent, const QRect &geometry, int colorCount)
+{
+    auto *fill = new TKitFill(parent);
+    fill->setGeometry(geometry);
+    fill->Gradient()->setColor(clAqua);
+    fill->Gradient()->setEndColor(clBlue);
+    fill->Gradient()->setColorCount(colorCount);
+    fill->lower();
+    return fill;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "widgets/kitcolor.h"
+
+class QFont;
+class QFrame;
+class QLabel;
+class QPoint;
+class QPushButton;
+class QRect;
+class QString;
+class QWidget;
+class TKitFill;
+
+// Builders for the plain controls that the windows place by the pixel, so that every window
+// gets the same look from the same few calls.
+
+void setTextColor(QWidget *widget, TColor color);
+void setBackgroundColor(QWidget *widget, TColor color);
+
+// A standard panel: filled with its colour inside a one-pixel raised bevel.
+QFrame *newPanel(QWidget *parent, const QRect &geometry, TColor color);
+
+// A label that takes the size of its text, with its top-left corner at position.
+QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, const QFont &font,
+                 TColor color);
+void setLabelText(QLabel *label, const QString &text);
+
+QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
+                       const QFont &font);
+
+// A window's background fill as designed, from clAqua to clBlue, until the window shows the
+// player's colour pair. Created before the other controls, it lies under all of them.
+TKitFill *newBackgroundFill(QWidget *parent, const QRect &geometry, int colorCount);
