@@ -1,19 +1,25 @@
 #include "app/mainwindow.h"
 
+#include "app/errors.h"
 #include "app/pressbutton.h"
 #include "app/windowplacement.h"
 #include "game/commentary.h"
 #include "game/random.h"
+#include "players/settings.h"
 #include "players/sharedstate.h"
+#include "players/welcomewindow.h"
 #include "widgets/kitfill.h"
 #include "widgets/kitgradient.h"
 #include "widgets/kitfonts.h"
 #include "widgets/transparentimage.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QShowEvent>
 
 TForm1 *Form1 = nullptr;
@@ -101,11 +107,21 @@ QLabel *makeCaption(const QString &text, QWidget *parent, QPoint position)
     return label;
 }
 
-QLabel *makeNumber(QWidget *parent, const QRect &geometry)
+// The score, sub total and rolls labels show bare numbers; a screen reader hears what they are.
+void showNumber(QLabel *label, qint32 value)
 {
-    QLabel *label = makeLabel(QStringLiteral("0"), parent, tahomaFont(PanelFontSize), clLime);
+    const QString text = QString::number(value);
+    label->setText(text);
+    label->setAccessibleName(label->accessibleDescription() + QStringLiteral(": ") + text);
+}
+
+QLabel *makeNumber(QWidget *parent, const QRect &geometry, const QString &meaning)
+{
+    QLabel *label = makeLabel(QString(), parent, tahomaFont(PanelFontSize), clLime);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setAccessibleDescription(meaning);
+    showNumber(label, 0);
     return label;
 }
 
@@ -178,12 +194,14 @@ void TForm1::createControls()
     CPUMessage->setWordWrap(true);
     CPUMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     CPUMessage->setToolTip(QStringLiteral("This is what the CPU has to say!"));
+    CPUMessage->setAccessibleDescription(CPUMessage->toolTip());
+    setMessage(CPUMessage->text());
     Label1 = makeCaption(QStringLiteral("Score:"), Panel1, ScoreCaptionPos);
-    ScoreLabel = makeNumber(Panel1, ScoreGeometry);
+    ScoreLabel = makeNumber(Panel1, ScoreGeometry, QStringLiteral("Score"));
     Label3 = makeCaption(QStringLiteral("Sub Total:"), Panel1, SubTotalCaptionPos);
-    SubTotalLabel = makeNumber(Panel1, SubTotalGeometry);
+    SubTotalLabel = makeNumber(Panel1, SubTotalGeometry, QStringLiteral("Sub total"));
     Label2 = makeCaption(QStringLiteral("Rolls:"), Panel1, RollsCaptionPos);
-    RollsLabel = makeNumber(Panel1, RollsGeometry);
+    RollsLabel = makeNumber(Panel1, RollsGeometry, QStringLiteral("Rolls"));
 
     RollButton = makeButton(QStringLiteral("&ROLL"), client, RollButtonGeometry, SmallFontSize);
     RollButton->hide();
@@ -219,6 +237,7 @@ void TForm1::createCategoryButtons()
             button->setGeometry(CategoryLayouts[i].geometry);
         }
         button->setFont(tahomaFont(PanelFontSize));
+        button->setAccessibleDescription(QStringLiteral("Score this turn as %1").arg(caption));
         button->hide();
         m_categoryButtons[i] = button;
     }
@@ -279,8 +298,16 @@ void TForm1::connectControls()
     connect(Image3, &TransparentImage::mouseDown, this, &TForm1::Image3MouseDown);
     connect(Image4, &TransparentImage::mouseDown, this, &TForm1::Image4MouseDown);
     connect(Image5, &TransparentImage::mouseDown, this, &TForm1::Image5MouseDown);
+    // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse.
+    for (int die = 0; die < int(DieLefts.size()); ++die) {
+        auto *holdKey = new QShortcut(QKeySequence(Qt::Key_1 + die), this);
+        connect(holdKey, &QShortcut::activated, this, [this, die] { toggleHold(die); });
+    }
 
     connect(New1, &QAction::triggered, this, &TForm1::New1Click);
+    connect(Playfordifferentplayer1, &QAction::triggered, this,
+            &TForm1::Playfordifferentplayer1Click);
+    connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
 }
 
 void TForm1::FormCreate()
@@ -303,6 +330,33 @@ void TForm1::FormShow()
     centerOnScreen(this);
 }
 
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (!FormClose())
+        event->ignore();
+}
+
+// Closing the game window saves the settings and ends the program; a save that fails keeps the
+// window open and the program running.
+bool TForm1::FormClose()
+{
+    if (!runHandler(SaveSettings))
+        return false;
+    QCoreApplication::quit();
+    return true;
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::Playfordifferentplayer1Click()
+{
+    if (!Form3->isVisible())
+        Form3->show();
+}
+
 QPushButton *TForm1::categoryButton(Category category) const
 {
     return m_categoryButtons[std::size_t(category)];
@@ -316,13 +370,14 @@ bool TForm1::Quintox() const
 void TForm1::setMessage(const QString &text)
 {
     CPUMessage->setText(text);
+    CPUMessage->setAccessibleName(QStringLiteral("CPU says: ") + text);
 }
 
 void TForm1::showNumbers()
 {
-    ScoreLabel->setText(QString::number(m_game.Score));
-    SubTotalLabel->setText(QString::number(m_game.SubTotal));
-    RollsLabel->setText(QString::number(m_game.RollCount));
+    showNumber(ScoreLabel, m_game.Score);
+    showNumber(SubTotalLabel, m_game.SubTotal);
+    showNumber(RollsLabel, m_game.RollCount);
 }
 
 void TForm1::NewGame()
@@ -369,7 +424,7 @@ void TForm1::RollDice()
         commitSelection();
 
     ++m_game.RollCount;
-    RollsLabel->setText(QString::number(m_game.RollCount));
+    showNumber(RollsLabel, m_game.RollCount);
 
     if (m_game.RollCount == MaxRollsPerTurn) {
         RollButton->setEnabled(false);
@@ -433,6 +488,8 @@ void TForm1::setRollLocked(bool locked)
     for (QMenu *menu : {Game1, Options1, Help1})
         menu->menuAction()->setEnabled(!locked);
     m_game.DiceLocked = locked;
+    m_rolling = locked;
+    Q_EMIT rollingChanged(locked);
 }
 
 void TForm1::GameOver()

@@ -112,9 +112,18 @@ public:
     void Image5MouseDown();
 
     void New1Click();
+    void Playfordifferentplayer1Click();
+    void Exit1Click();
+
+    // True while an animated roll runs and the window's game controls are locked.
+    bool isRolling() const { return m_rolling; }
+
+Q_SIGNALS:
+    void rollingChanged(bool rolling);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -123,6 +132,7 @@ private:
     void connectControls();
     void FormCreate();
     void FormShow();
+    bool FormClose();
 
     void selectCategory(Category category);
     void toggleHold(int die);
@@ -136,6 +146,7 @@ private:
     std::unique_ptr<DiceDisplay> m_diceDisplay;
     std::array<QPushButton *, CategoryCount> m_categoryButtons{};
     QPushButton *SelectedItemButton = nullptr;
+    bool m_rolling = false;
 };
 
 // The game window, created at start-up and alive for the whole run.

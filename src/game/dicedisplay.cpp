@@ -25,17 +25,34 @@ DiceDisplay::DiceDisplay(const Images &faces, const Images &heldMarkers,
                          const TKitBitmapList &faceBitmaps)
     : m_faces(faces), m_heldMarkers(heldMarkers), m_faceBitmaps(faceBitmaps)
 {
+    for (int die = 0; die < DieCount; ++die) {
+        m_faces[std::size_t(die)]->setAccessibleDescription(QStringLiteral("Click to HOLD"));
+        updateAccessibleName(die);
+    }
 }
 
 void DiceDisplay::setHeldMarkerVisible(int die, bool visible)
 {
     m_heldMarkers[std::size_t(die)]->setVisible(visible);
+    updateAccessibleName(die);
 }
 
 void DiceDisplay::hideHeldMarkers()
 {
-    for (TransparentImage *marker : m_heldMarkers)
-        marker->hide();
+    for (int die = 0; die < DieCount; ++die)
+        setHeldMarkerVisible(die, false);
+}
+
+// What a screen reader says of a die: "Die 3: 5, held".
+void DiceDisplay::updateAccessibleName(int die)
+{
+    const std::size_t index = std::size_t(die);
+    QString name = QStringLiteral("Die %1").arg(die + 1);
+    if (m_shownValues[index] != 0)
+        name += QStringLiteral(": %1").arg(m_shownValues[index]);
+    if (!m_heldMarkers[index]->isHidden())
+        name += QStringLiteral(", held");
+    m_faces[index]->setAccessibleName(name);
 }
 
 void DiceDisplay::repaint()
@@ -49,6 +66,8 @@ void DiceDisplay::repaint()
 void DiceDisplay::setFace(int die, qint32 value)
 {
     m_faces[std::size_t(die)]->setPicture(m_faceBitmaps.Bitmap(value - 1));
+    m_shownValues[std::size_t(die)] = value;
+    updateAccessibleName(die);
     ++m_faceChanges;
 }
 

@@ -38,9 +38,11 @@ public:
 
 private:
     void setFace(int die, qint32 value);
+    void updateAccessibleName(int die);
 
     Images m_faces;
     Images m_heldMarkers;
     const TKitBitmapList &m_faceBitmaps;
+    Dice m_shownValues{};
     int m_faceChanges = 0;
 };

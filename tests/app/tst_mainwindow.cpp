@@ -5,6 +5,7 @@
 #include "players/sharedstate.h"
 #include "widgets/transparentimage.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void animatedRollChangesFacesAsManyTimesAsItHasSteps();
     void animatedThirdRollLeavesRollDisabled();
     void facesShowTheBackgroundInTheirCorners();
+    void numberKeysHoldDiceUnderTheRulesOfAClick();
+    void screenReadersHearTheDiceAndTheLabels();
 
 private:
     void roll(const Dice &wanted);
@@ -452,6 +455,65 @@ void TestMainWindow::facesShowTheBackgroundInTheirCorners()
              window.pixelColor(m_form->Image5->geometry().right() + 5, corner.y() + 50).rgb());
     // The face itself is drawn: its centre is not the background.
     QVERIFY(window.pixelColor(corner + QPoint(48, 48)) != background);
+}
+
+void TestMainWindow::numberKeysHoldDiceUnderTheRulesOfAClick()
+{
+    QTest::keyClick(m_form.get(), Qt::Key_1);
+    QVERIFY(!m_form->Held1->isVisible());
+
+    m_form->New1->trigger();
+    QTest::keyClick(m_form.get(), Qt::Key_1);
+    QTest::keyClick(m_form.get(), Qt::Key_5);
+    QVERIFY(m_form->game().isHeld(0) && m_form->game().isHeld(4));
+    QVERIFY(m_form->Held1->isVisible() && m_form->Held5->isVisible());
+    QTest::keyClick(m_form.get(), Qt::Key_5);
+    QVERIFY(!m_form->Held5->isVisible());
+
+    m_form->Animation1->trigger();
+    bool tried = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        QTest::keyClick(m_form.get(), Qt::Key_3);
+        tried = true;
+    });
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QVERIFY(tried);
+    QVERIFY(!m_form->game().isHeld(2));
+
+    // The keys never choose Ones or Twos.
+    QTest::keyClick(m_form.get(), Qt::Key_1);
+    QVERIFY(!m_form->game().ItemSelected);
+}
+
+void TestMainWindow::screenReadersHearTheDiceAndTheLabels()
+{
+    const auto spoken = [](QWidget *widget, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(widget)->text(text);
+    };
+    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3"));
+    QCOMPARE(spoken(m_form->Image3, QAccessible::Description), QStringLiteral("Click to HOLD"));
+
+    m_form->New1->trigger();
+    roll({2, 4, 5, 1, 6});
+    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 5"));
+    QTest::mousePress(m_form->Image3, Qt::LeftButton);
+    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 5, held"));
+    roll({2, 4, 5, 3, 3});
+    QCOMPARE(spoken(m_form->Image5), QStringLiteral("Die 5: 3"));
+    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 5, held"));
+
+    QCOMPARE(spoken(m_form->RollsLabel), QStringLiteral("Rolls: 3"));
+    QCOMPARE(spoken(m_form->ScoreLabel), QStringLiteral("Score: 0"));
+    QCOMPARE(spoken(m_form->SubTotalLabel), QStringLiteral("Sub total: 0"));
+    QVERIFY(spoken(m_form->CPUMessage).startsWith(QStringLiteral("CPU says: ")));
+    QCOMPARE(spoken(m_form->SmStraightButton), QStringLiteral("Small Straight"));
+    QCOMPARE(spoken(m_form->QuintoxButton, QAccessible::Description),
+             QStringLiteral("Score this turn as Tovik!"));
+
+    QTest::mouseClick(m_form->ThreesButton, Qt::LeftButton);
+    roll({1, 1, 1, 1, 2});
+    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 1"));
+    QCOMPARE(spoken(m_form->ScoreLabel), QStringLiteral("Score: 6"));
 }
 
 QTEST_MAIN(TestMainWindow)
