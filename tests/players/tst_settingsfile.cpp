@@ -1,5 +1,6 @@
 #include "app/errors.h"
 #include "players/settingsfile.h"
+#include "players/writeinchild.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int Succeeded = 0;
-constexpr int ChildSetUpFailed = 200;
-constexpr int UnexpectedError = 201;
 constexpr uid_t NobodyId = 65534;
 constexpr rlim_t SmallFileLimit = 16;
 
@@ -57,36 +55,6 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-int errorCodeOf(const auto &operation)
-{
-    try {
-        operation();
-    } catch (const InOutError &error) {
-        return error.code();
-    }
-    return Succeeded;
-}
-
-// Runs the write in a child process, so that a resource limit or a dropped identity stays there.
-// Its exit status is the write's error number.
-int errorCodeOfWriteInChild(const auto &setUp, const QString &path, const QStringList &lines)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        if (!setUp())
-            _exit(ChildSetUpFailed);
-        try {
-            _exit(errorCodeOf([&] { writeSettingsFile(path, lines); }));
-        } catch (...) {
-            _exit(UnexpectedError);
-        }
-    }
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return UnexpectedError;
-    return WEXITSTATUS(status);
 }
 
 } // namespace
