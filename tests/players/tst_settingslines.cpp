@@ -90,12 +90,10 @@ void TestSettingsLines::nameLines_data()
     QTest::newRow("capitalised key") << u"Name=Bob"_s << QStringList();
     QTest::newRow("upper-case key") << u"NAME=Bob"_s << QStringList();
     QTest::newRow("empty") << u"name="_s << QStringList();
-    QTest::newRow("key alone") << u"name"_s << QStringList();
     QTest::newRow("spaces only") << u"name=     "_s << QStringList();
     QTest::newRow("spaces around") << u"name=  Bob  "_s << QStringList{u"Bob"_s};
     QTest::newRow("control characters around") << u"name=\tBob\x01"_s << QStringList{u"Bob"_s};
     QTest::newRow("no-break space kept") << u"name=\u00A0Bob"_s << QStringList{u"\u00A0Bob"_s};
-    QTest::newRow("inner space kept") << u"name=Bo b"_s << QStringList{u"Bo b"_s};
     QTest::newRow("25 letters") << u"name="_s + TwentyLetters + u"uvwxy"_s
                                 << QStringList{TwentyLetters};
     QTest::newRow("5 spaces and 20 letters")
@@ -104,8 +102,6 @@ void TestSettingsLines::nameLines_data()
             << u"name="_s + QString(20, u' ') + u"Bob"_s << QStringList();
     QTest::newRow("accented letters")
             << u"name="_s + QString(25, u'\u00E9') << QStringList{QString(20, u'\u00E9')};
-    QTest::newRow("characters outside the BMP")
-            << u"name="_s + Grinning.repeated(25) << QStringList{Grinning.repeated(20)};
     QTest::newRow("pair at the cut") << u"name="_s + TwentyLetters.first(19) + Grinning + u"z"_s
                                      << QStringList{TwentyLetters.first(19) + Grinning};
 }
@@ -127,11 +123,7 @@ void TestSettingsLines::colorLines_data()
     QTest::addColumn<TColor>("end");
 
     QTest::newRow("name ignoring case") << u"color1=clred"_s << clRed << clBlack;
-    QTest::newRow("dollar") << u"color1=$0000FF"_s << clRed << clBlack;
-    QTest::newRow("decimal") << u"color1=255"_s << clRed << clBlack;
-    QTest::newRow("0x") << u"color1=0xFF"_s << clRed << clBlack;
     QTest::newRow("space before") << u"color1= 255"_s << clRed << clBlack;
-    QTest::newRow("system colour") << u"color1=clBtnFace"_s << TColor(0x8000000F) << clBlack;
     QTest::newRow("any separator") << u"color2:clNavy"_s << clBlack << clNavy;
     QTest::newRow("other case ignored") << u"Color1=clRed"_s << clBlack << clBlack;
 }
@@ -157,10 +149,8 @@ void TestSettingsLines::malformedNumbersChangeNothing_data()
             << u"color1=255 "_s << u"'255 ' is not a valid integer value"_s;
     QTest::newRow("space after colour name")
             << u"color2=clRed "_s << u"'clRed ' is not a valid integer value"_s;
-    QTest::newRow("colour key alone") << u"color1"_s << u"'' is not a valid integer value"_s;
     QTest::newRow("score with letters")
             << u"hscore=12x"_s << u"'12x' is not a valid integer value"_s;
-    QTest::newRow("score empty") << u"hscore="_s << u"'' is not a valid integer value"_s;
 }
 
 void TestSettingsLines::malformedNumbersChangeNothing()
@@ -195,15 +185,12 @@ void TestSettingsLines::highScoreNeedsItsHolder_data()
                                   << false;
     QTest::newRow("score 0 with holder")
             << QStringList{u"hname=Bob"_s, u"hscore=0"_s} << u"Bob"_s << 0 << true;
-    QTest::newRow("negative score with holder")
-            << QStringList{u"hname=Bob"_s, u"hscore=-5"_s} << u"Bob"_s << -5 << true;
     QTest::newRow("score before holder")
             << QStringList{u"hscore=312"_s, u"hname=Bob"_s} << u"Bob"_s << 312 << true;
     QTest::newRow("score 0 before holder")
             << QStringList{u"hscore=0"_s, u"hname=Bob"_s} << u"Bob"_s << 0 << false;
     QTest::newRow("score before blank holder")
             << QStringList{u"hscore=500"_s, u"hname="_s} << QString() << 500 << true;
-    QTest::newRow("score alone") << QStringList{u"hscore=500"_s} << QString() << 0 << false;
     QTest::newRow("blank holder keeps the last")
             << QStringList{u"hname=Ann"_s, u"hname= "_s, u"hscore=7"_s} << u"Ann"_s << 7 << true;
     QTest::newRow("last holder wins")
