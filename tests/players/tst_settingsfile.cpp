@@ -105,7 +105,7 @@ void TestSettingsFile::writeReplacesTheWholeFile()
 
     writeSettingsFile(path, {});
     QCOMPARE(contents(path), QByteArray());
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"settings.cfg"_s});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"settings.cfg"_s});
 }
 
 void TestSettingsFile::fileExistsOnlyAsRegularFile_data()
@@ -171,14 +171,14 @@ void TestSettingsFile::writeFailuresCarryTheirNumber()
 void TestSettingsFile::fullDiskKeepsTheOldFile()
 {
     const auto limitFileSize = [] {
-        const rlimit limit{SmallFileLimit, SmallFileLimit};
+        const rlimit limit {SmallFileLimit, SmallFileLimit};
         return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0;
     };
     const QStringList lines(20, u"name=Someone with a long name"_s);
 
     QCOMPARE(errorCodeOfWriteInChild(limitFileSize, pathFor(*m_dir, Place::File), lines), 101);
     QCOMPARE(contents(pathFor(*m_dir, Place::File)), OldText);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"settings.cfg"_s});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"settings.cfg"_s});
 }
 
 void TestSettingsFile::unwritableFolderKeepsTheOldFile()

@@ -85,25 +85,25 @@ void TestSettingsLines::nameLines_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("roster");
 
-    QTest::newRow("name") << u"name=Bob"_s << QStringList{u"Bob"_s};
-    QTest::newRow("any separator") << u"name:Bob"_s << QStringList{u"Bob"_s};
+    QTest::newRow("name") << u"name=Bob"_s << QStringList {u"Bob"_s};
+    QTest::newRow("any separator") << u"name:Bob"_s << QStringList {u"Bob"_s};
     QTest::newRow("capitalised key") << u"Name=Bob"_s << QStringList();
     QTest::newRow("upper-case key") << u"NAME=Bob"_s << QStringList();
     QTest::newRow("empty") << u"name="_s << QStringList();
     QTest::newRow("spaces only") << u"name=     "_s << QStringList();
-    QTest::newRow("spaces around") << u"name=  Bob  "_s << QStringList{u"Bob"_s};
-    QTest::newRow("control characters around") << u"name=\tBob\x01"_s << QStringList{u"Bob"_s};
-    QTest::newRow("no-break space kept") << u"name=\u00A0Bob"_s << QStringList{u"\u00A0Bob"_s};
+    QTest::newRow("spaces around") << u"name=  Bob  "_s << QStringList {u"Bob"_s};
+    QTest::newRow("control characters around") << u"name=\tBob\x01"_s << QStringList {u"Bob"_s};
+    QTest::newRow("no-break space kept") << u"name=\u00A0Bob"_s << QStringList {u"\u00A0Bob"_s};
     QTest::newRow("25 letters") << u"name="_s + TwentyLetters + u"uvwxy"_s
-                                << QStringList{TwentyLetters};
+                                << QStringList {TwentyLetters};
     QTest::newRow("5 spaces and 20 letters")
-            << u"name=     "_s + TwentyLetters << QStringList{TwentyLetters.first(15)};
+            << u"name=     "_s + TwentyLetters << QStringList {TwentyLetters.first(15)};
     QTest::newRow("20 spaces and a name")
             << u"name="_s + QString(20, u' ') + u"Bob"_s << QStringList();
     QTest::newRow("accented letters")
-            << u"name="_s + QString(25, u'\u00E9') << QStringList{QString(20, u'\u00E9')};
+            << u"name="_s + QString(25, u'\u00E9') << QStringList {QString(20, u'\u00E9')};
     QTest::newRow("pair at the cut") << u"name="_s + TwentyLetters.first(19) + Grinning + u"z"_s
-                                     << QStringList{TwentyLetters.first(19) + Grinning};
+                                     << QStringList {TwentyLetters.first(19) + Grinning};
 }
 
 void TestSettingsLines::nameLines()
@@ -181,22 +181,22 @@ void TestSettingsLines::highScoreNeedsItsHolder_data()
     QTest::addColumn<qint32>("score");
     QTest::addColumn<bool>("known");
 
-    QTest::newRow("blank holder") << QStringList{u"hname=  "_s, u"hscore=500"_s} << QString() << 0
+    QTest::newRow("blank holder") << QStringList {u"hname=  "_s, u"hscore=500"_s} << QString() << 0
                                   << false;
     QTest::newRow("score 0 with holder")
-            << QStringList{u"hname=Bob"_s, u"hscore=0"_s} << u"Bob"_s << 0 << true;
+            << QStringList {u"hname=Bob"_s, u"hscore=0"_s} << u"Bob"_s << 0 << true;
     QTest::newRow("score before holder")
-            << QStringList{u"hscore=312"_s, u"hname=Bob"_s} << u"Bob"_s << 312 << true;
+            << QStringList {u"hscore=312"_s, u"hname=Bob"_s} << u"Bob"_s << 312 << true;
     QTest::newRow("score 0 before holder")
-            << QStringList{u"hscore=0"_s, u"hname=Bob"_s} << u"Bob"_s << 0 << false;
+            << QStringList {u"hscore=0"_s, u"hname=Bob"_s} << u"Bob"_s << 0 << false;
     QTest::newRow("score before blank holder")
-            << QStringList{u"hscore=500"_s, u"hname="_s} << QString() << 500 << true;
+            << QStringList {u"hscore=500"_s, u"hname="_s} << QString() << 500 << true;
     QTest::newRow("blank holder keeps the last")
-            << QStringList{u"hname=Ann"_s, u"hname= "_s, u"hscore=7"_s} << u"Ann"_s << 7 << true;
+            << QStringList {u"hname=Ann"_s, u"hname= "_s, u"hscore=7"_s} << u"Ann"_s << 7 << true;
     QTest::newRow("last holder wins")
-            << QStringList{u"hname=Ann"_s, u"hname=Bob"_s, u"hscore=7"_s} << u"Bob"_s << 7 << true;
+            << QStringList {u"hname=Ann"_s, u"hname=Bob"_s, u"hscore=7"_s} << u"Bob"_s << 7 << true;
     QTest::newRow("holder cut and trimmed")
-            << QStringList{u"hname=  "_s + TwentyLetters, u"hscore=$10"_s}
+            << QStringList {u"hname=  "_s + TwentyLetters, u"hscore=$10"_s}
             << TwentyLetters.first(18) << 16 << true;
 }
 
@@ -229,15 +229,15 @@ void TestSettingsLines::writerPutsTheCurrentPlayerFirst_data()
     QTest::addColumn<QString>("player");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("listed player") << QStringList{u"Ann"_s, u"Bob"_s, u"Cy"_s} << u"Bob"_s
-                                   << QStringList{u"name=Bob"_s, u"name=Ann"_s, u"name=Cy"_s};
-    QTest::newRow("new player") << QStringList{u"Ann"_s, u"Bob"_s} << u"Dee"_s
-                                << QStringList{u"name=Dee"_s, u"name=Ann"_s, u"name=Bob"_s};
+    QTest::newRow("listed player") << QStringList {u"Ann"_s, u"Bob"_s, u"Cy"_s} << u"Bob"_s
+                                   << QStringList {u"name=Bob"_s, u"name=Ann"_s, u"name=Cy"_s};
+    QTest::newRow("new player") << QStringList {u"Ann"_s, u"Bob"_s} << u"Dee"_s
+                                << QStringList {u"name=Dee"_s, u"name=Ann"_s, u"name=Bob"_s};
     QTest::newRow("every copy of the player skipped")
-            << QStringList{u"Bob"_s, u"Ann"_s, u"Bob"_s} << u"Bob"_s
-            << QStringList{u"name=Bob"_s, u"name=Ann"_s};
+            << QStringList {u"Bob"_s, u"Ann"_s, u"Bob"_s} << u"Bob"_s
+            << QStringList {u"name=Bob"_s, u"name=Ann"_s};
     QTest::newRow("letter case counts")
-            << QStringList{u"bob"_s} << u"Bob"_s << QStringList{u"name=Bob"_s, u"name=bob"_s};
+            << QStringList {u"bob"_s} << u"Bob"_s << QStringList {u"name=Bob"_s, u"name=bob"_s};
 }
 
 void TestSettingsLines::writerPutsTheCurrentPlayerFirst()
@@ -257,7 +257,7 @@ void TestSettingsLines::writtenFileReadsBack()
     state.startColor = clRed;
     state.endColor = clNavy;
     state.animation = true;
-    state.roster = QStringList{u"Ann"_s, u"Bob"_s};
+    state.roster = QStringList {u"Ann"_s, u"Bob"_s};
     state.highScoreName = u"Bob"_s;
     state.highScore = 312;
     state.highScoreKnown = true;
@@ -305,7 +305,7 @@ void TestSettingsLines::defaultLinesGiveAquaToBlue()
 void TestSettingsLines::namesCannotBreakTheirLine()
 {
     SettingsState state;
-    state.roster = QStringList{u"Ann\rhscore=1"_s};
+    state.roster = QStringList {u"Ann\rhscore=1"_s};
     state.highScoreName = u"Eve\nname=X"_s;
     state.highScoreKnown = true;
 
@@ -322,20 +322,21 @@ void TestSettingsLines::textSplitsIntoLines_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("LF, last line unended") << QByteArray("a\nb") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList {u"a"_s, u"b"_s};
+    QTest::newRow("LF, last line unended") << QByteArray("a\nb") << QStringList {u"a"_s, u"b"_s};
+    QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList {u"a"_s, u"b"_s};
     QTest::newRow("empty line kept")
-            << QByteArray("a\r\n\r\nb") << QStringList{u"a"_s, QString(), u"b"_s};
-    QTest::newRow("LF CR is two ends") << QByteArray("\n\r") << QStringList{QString(), QString()};
+            << QByteArray("a\r\n\r\nb") << QStringList {u"a"_s, QString(), u"b"_s};
+    QTest::newRow("LF CR is two ends") << QByteArray("\n\r") << QStringList {QString(), QString()};
     QTest::newRow("empty") << QByteArray() << QStringList();
     QTest::newRow("byte-order mark dropped")
-            << QByteArray("\xEF\xBB\xBFname=Bob") << QStringList{u"name=Bob"_s};
+            << QByteArray("\xEF\xBB\xBFname=Bob") << QStringList {u"name=Bob"_s};
     QTest::newRow("multibyte name")
-            << QByteArray("name=Zo\xC3\xAB") << QStringList{u"name=Zo\u00EB"_s};
+            << QByteArray("name=Zo\xC3\xAB") << QStringList {u"name=Zo\u00EB"_s};
     QTest::newRow("invalid UTF-8 replaced")
-            << QByteArray("name=B\xFF\xC3z") << QStringList{u"name=B\uFFFD\uFFFDz"_s};
-    QTest::newRow("NUL kept") << QByteArray("name=A\0B", 8) << QStringList{QString(u"name=A\0B"_s)};
+            << QByteArray("name=B\xFF\xC3z") << QStringList {u"name=B\uFFFD\uFFFDz"_s};
+    QTest::newRow("NUL kept") << QByteArray("name=A\0B", 8)
+                              << QStringList {QString(u"name=A\0B"_s)};
 }
 
 void TestSettingsLines::textSplitsIntoLines()
@@ -364,7 +365,8 @@ void TestSettingsLines::binaryDataLoadsSafely()
             } catch (const ConversionError &) {
             }
         }
-        for (const QString &name : std::as_const(state.roster) + QStringList{state.highScoreName}) {
+        for (const QString &name :
+             std::as_const(state.roster) + QStringList {state.highScoreName}) {
             QVERIFY(name.size() <= 40);
             QVERIFY(name.isValidUtf16());
             QVERIFY(!name.contains(u'\r') && !name.contains(u'\n'));
