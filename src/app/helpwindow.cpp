@@ -1,0 +1,108 @@
+#include "app/helpwindow.h"
+
+#include "players/sharedstate.h"
+#include "players/welcomeplacement.h"
+#include "widgets/kitfill.h"
+#include "widgets/kitfonts.h"
+#include "widgets/kitgradient.h"
+#include "widgets/windowcontrols.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+constexpr QSize InitialClientSize(393, 297);
+constexpr QRect FillGeometry(0, 0, 393, 297);
+constexpr int FillColorCount = 200;
+constexpr QRect MemoGeometry(8, 8, 377, 249);
+constexpr QRect ButtonGeometry(304, 264, 75, 25);
+
+constexpr int WindowFontSize = 13;
+constexpr int ButtonFontSize = 11;
+
+// Blanks at the ends of lines belong to the text.
+constexpr const char16_t *RulesLines[] = {
+        u"Tovik is basically a game similar to poker, except you are ",
+        u"using dice! Your goal is to get as many points as possible. ",
+        u"Tovik is both a strategy game and a game of luck. For each ",
+        u"dice you get, they will count as points. The point system ",
+        u"goes as the following:",
+        u"",
+        u"One-Six: total of selected dice values",
+        u"3 of a Kind and 4 of a Kind: total of added dice values",
+        u"Full House: 25 points",
+        u"Small Straight: 30 points",
+        u"Large Straight: 45 points",
+        u"Chance: total of added dice values",
+        u"Tovik: 50 points",
+        u"",
+        u"Tovik BONUS: after you get your first Tovik, each additional ",
+        u"Tovik will add 100 points to your score.",
+        u"",
+        u"Sub Total BONUS: if your sub total score is 63 or greater, ",
+        u"you will get an additional 35 points.",
+};
+
+QString rulesText()
+{
+    QStringList lines;
+    for (const char16_t *line : RulesLines)
+        lines.append(QString::fromUtf16(line));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+THelpForm::THelpForm(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Tovik Help"));
+    // A sizeable frame, but only the system menu and the close box in the title bar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(InitialClientSize);
+    setFont(tahomaFont(WindowFontSize));
+    setBackgroundColor(this, clBtnFace);
+    createControls();
+}
+
+void THelpForm::createControls()
+{
+    KitFill1 = newBackgroundFill(this, FillGeometry, FillColorCount);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(MemoGeometry);
+    Memo1->setReadOnly(true);
+    // Read-only text is otherwise selectable with the mouse only.
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setPlainText(rulesText());
+
+    Button1 = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
+    setTabOrder(Memo1, Button1);
+    Memo1->setFocus();
+
+    connect(Button1, &QPushButton::clicked, this, &THelpForm::Button1Click);
+}
+
+void THelpForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void THelpForm::FormShow()
+{
+    KitFill1->Gradient()->setColor(GradientStartColor);
+    KitFill1->Gradient()->setEndColor(GradientEndColor);
+    centerOverWelcomeWindow(this);
+}
+
+void THelpForm::Button1Click()
+{
+    close();
+}

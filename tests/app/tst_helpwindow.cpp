@@ -1,0 +1,170 @@
+#include "app/helpwindow.h"
+#include "players/sharedstate.h"
+#include "players/welcomewindow.h"
+#include "widgets/kitfill.h"
+#include "windowtesting.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+class TestHelpWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void textIsTheRulesInNineteenLines();
+    void textCanBeReadAndSelectedButNotEdited();
+    void opensWithTheTextBoxFocusedAndOkCloses();
+    void resizingMovesAndStretchesNothing_data();
+    void resizingMovesAndStretchesNothing();
+    void opensOverTheHiddenWelcomeWindow();
+    void backgroundShowsTheColourPair_data();
+    void backgroundShowsTheColourPair();
+};
+
+void TestHelpWindow::init()
+{
+    GradientStartColor = clAqua;
+    GradientEndColor = clBlue;
+}
+
+void TestHelpWindow::textIsTheRulesInNineteenLines()
+{
+    const QStringList expected = {
+            QStringLiteral("Tovik is basically a game similar to poker, except you are "),
+            QStringLiteral("using dice! Your goal is to get as many points as possible. "),
+            QStringLiteral("Tovik is both a strategy game and a game of luck. For each "),
+            QStringLiteral("dice you get, they will count as points. The point system "),
+            QStringLiteral("goes as the following:"),
+            QString(),
+            QStringLiteral("One-Six: total of selected dice values"),
+            QStringLiteral("3 of a Kind and 4 of a Kind: total of added dice values"),
+            QStringLiteral("Full House: 25 points"),
+            QStringLiteral("Small Straight: 30 points"),
+            QStringLiteral("Large Straight: 45 points"),
+            QStringLiteral("Chance: total of added dice values"),
+            QStringLiteral("Tovik: 50 points"),
+            QString(),
+            QStringLiteral("Tovik BONUS: after you get your first Tovik, each additional "),
+            QStringLiteral("Tovik will add 100 points to your score."),
+            QString(),
+            QStringLiteral("Sub Total BONUS: if your sub total score is 63 or greater, "),
+            QStringLiteral("you will get an additional 35 points."),
+    };
+    THelpForm window;
+    QCOMPARE(window.Memo1->toPlainText().split(u'\n'), expected);
+}
+
+void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
+{
+    THelpForm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QString text = window.Memo1->toPlainText();
+
+    QTest::keyClicks(window.Memo1, QStringLiteral("xyz"));
+    QTest::keyClick(window.Memo1, Qt::Key_Delete);
+    QTest::keyClick(window.Memo1, Qt::Key_Backspace);
+    QCOMPARE(window.Memo1->toPlainText(), text);
+
+    QVERIFY(window.Memo1->verticalScrollBar()->isVisible());
+    QVERIFY(!window.Memo1->horizontalScrollBar()->isVisible());
+    QCOMPARE(window.Memo1->verticalScrollBar()->value(), 0);
+    QTest::keyClick(window.Memo1, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window.Memo1->textCursor().hasSelection());
+    QVERIFY(window.Memo1->verticalScrollBar()->value() > 0);
+}
+
+void TestHelpWindow::opensWithTheTextBoxFocusedAndOkCloses()
+{
+    THelpForm window;
+    QWidget *focused = nullptr;
+    ModalAnswer<THelpForm> answer([&](THelpForm *shown) {
+        focused = QApplication::focusWidget();
+        QTest::mouseClick(shown->Button1, Qt::LeftButton);
+    });
+    window.exec();
+
+    QVERIFY(answer.answered());
+    QCOMPARE(focused, window.Memo1);
+    QVERIFY(!window.isVisible());
+}
+
+void TestHelpWindow::resizingMovesAndStretchesNothing_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("larger") << QSize(600, 450);
+    QTest::newRow("smaller than its controls") << QSize(200, 120);
+}
+
+void TestHelpWindow::resizingMovesAndStretchesNothing()
+{
+    QFETCH(QSize, size);
+
+    THelpForm window;
+    window.show();
+    QCOMPARE(window.size(), QSize(393, 297));
+    QVERIFY(!(window.windowFlags()
+              & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    const QRect fill = window.KitFill1->geometry();
+    const QRect memo = window.Memo1->geometry();
+    const QRect button = window.Button1->geometry();
+    QCOMPARE(fill, QRect(0, 0, 393, 297));
+
+    window.resize(size);
+    QCOMPARE(window.size(), size);
+    QCOMPARE(window.KitFill1->geometry(), fill);
+    QCOMPARE(window.Memo1->geometry(), memo);
+    QCOMPARE(window.Button1->geometry(), button);
+    if (size.width() > fill.width())
+        QCOMPARE(shownColumn(&window, size.width() - 1).first(), colorToRgb(clBtnFace));
+}
+
+void TestHelpWindow::opensOverTheHiddenWelcomeWindow()
+{
+    TForm3 welcomeWindow;
+    welcomeWindow.move(0, 0);
+    Form3 = &welcomeWindow;
+    THelpForm window;
+    window.show();
+    Form3 = nullptr;
+
+    QVERIFY(welcomeWindow.isHidden());
+    const QPoint offset = window.frameGeometry().center() - welcomeWindow.frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+void TestHelpWindow::backgroundShowsTheColourPair_data()
+{
+    QTest::addColumn<TColor>("start");
+    QTest::addColumn<TColor>("end");
+
+    QTest::newRow("gradient") << clRed << clLime;
+    QTest::newRow("solid") << clTeal << clTeal;
+}
+
+void TestHelpWindow::backgroundShowsTheColourPair()
+{
+    QFETCH(TColor, start);
+    QFETCH(TColor, end);
+
+    GradientStartColor = start;
+    GradientEndColor = end;
+    THelpForm window;
+    window.show();
+
+    const QList<TColor> column = shownColumn(&window, 0);
+    QCOMPARE(column.size(), 297);
+    QCOMPARE(column.first(), start);
+    QCOMPARE(column.last(), end);
+    if (start == end)
+        QCOMPARE(column.count(start), column.size());
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"
