@@ -20,10 +20,11 @@ void setTextColor(QWidget *widget, TColor color)
     widget->setPalette(palette);
 }
 
+// Buttons fill their background from the button role, other widgets from the window role.
 void setBackgroundColor(QWidget *widget, TColor color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
+    palette.setColor(widget->backgroundRole(), toQColor(color));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -106,6 +106,8 @@ void TestColorSchemeDialog::openingFollowsTheGameWindow()
     QCOMPARE(dialog.Panel2->isVisible(), !solid);
     QCOMPARE(dialog.Fill1->Color(), start);
     QCOMPARE(dialog.Fill2->Color(), secondSwatch);
+    // The radio buttons stand on the black backdrop, not on a button-coloured box.
+    QCOMPARE(shownColumn(dialog.RadioButton1, dialog.RadioButton1->width() - 1).first(), clBlack);
 
     const QList<TColor> column = shownColumn(&dialog, 0);
     QCOMPARE(column.first(), start);
