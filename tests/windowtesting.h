@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -39,12 +40,33 @@ private:
     bool m_answered = false;
 };
 
-// The colours down one column of what a window shows, top row first, as $00BBGGRR.
-inline QList<TColor> shownColumn(QWidget *window, int x)
+// The rows of a background test: a gradient pair and a solid one.
+inline void addColourPairRows()
 {
-    const QImage image = window->grab().toImage();
+    QTest::addColumn<TColor>("start");
+    QTest::addColumn<TColor>("end");
+    QTest::newRow("gradient") << clRed << clLime;
+    QTest::newRow("solid") << clTeal << clTeal;
+}
+
+// The colours down one column of what a widget shows, top row first, as $00BBGGRR.
+inline QList<TColor> shownColumn(QWidget *widget, int x)
+{
+    const QImage image = widget->grab().toImage();
     QList<TColor> colors;
     for (int y = 0; y < image.height(); ++y)
         colors.append(fromQColor(image.pixelColor(x, y)));
     return colors;
+}
+
+// The window's left edge runs from start in its top row to end in its bottom row, and is plain
+// when both are the same.
+inline void verifyBackground(QWidget *window, TColor start, TColor end)
+{
+    const QList<TColor> column = shownColumn(window, 0);
+    QCOMPARE(column.size(), window->height());
+    QCOMPARE(column.first(), start);
+    QCOMPARE(column.last(), end);
+    if (start == end)
+        QCOMPARE(column.count(start), column.size());
 }

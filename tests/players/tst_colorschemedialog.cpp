@@ -10,7 +10,6 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 
@@ -26,12 +25,11 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void openingFollowsTheGameWindow_data();
+    void openingFollowsTheGameWindow_data() { addColourPairRows(); }
     void openingFollowsTheGameWindow();
     void gradientAfterSolidStartsFromTheFirstColour();
-    void pickedColourChangesTheSwatchAndThePreviewOnly_data();
-    void pickedColourChangesTheSwatchAndThePreviewOnly();
-    void cancelledPickerChangesNothing();
+    void pickerChangesTheSwatchAndThePreviewOnly_data();
+    void pickerChangesTheSwatchAndThePreviewOnly();
     void okAppliesTheChoice_data();
     void okAppliesTheChoice();
     void cancelAndCloseBoxChangeNothing_data();
@@ -40,7 +38,8 @@ private Q_SLOTS:
 
 private:
     static void useColours(TColor start, TColor end);
-    static void pick(TKitPanelFill *swatch, TColor color);
+    static void verifyGameWindowColours(TColor start, TColor end);
+    static void pick(TKitPanelFill *swatch, TColor color, bool confirm = true);
 
     std::unique_ptr<TForm1> m_gameWindow;
 };
@@ -66,54 +65,48 @@ void TestColorSchemeDialog::useColours(TColor start, TColor end)
     Form1->KitFill1->Gradient()->setEndColor(end);
 }
 
-void TestColorSchemeDialog::pick(TKitPanelFill *swatch, TColor color)
+void TestColorSchemeDialog::verifyGameWindowColours(TColor start, TColor end)
 {
-    ModalAnswer<QColorDialog> picker([color](QColorDialog *dialog) {
+    QCOMPARE(Form1->KitFill1->Gradient()->Color(), start);
+    QCOMPARE(Form1->KitFill1->Gradient()->EndColor(), end);
+    QCOMPARE(GradientStartColor, start);
+    QCOMPARE(GradientEndColor, end);
+}
+
+// Clicks the swatch and answers the colour picker, which must open with the swatch's colour.
+void TestColorSchemeDialog::pick(TKitPanelFill *swatch, TColor color, bool confirm)
+{
+    const TColor shown = swatch->Color();
+    TColor preselected = ~shown;
+    ModalAnswer<QColorDialog> picker([&](QColorDialog *dialog) {
+        preselected = fromQColor(dialog->currentColor());
         dialog->setCurrentColor(toQColor(color));
-        dialog->accept();
+        confirm ? dialog->accept() : dialog->reject();
     });
     QTest::mouseClick(swatch, Qt::LeftButton);
     QVERIFY(picker.answered());
-}
-
-void TestColorSchemeDialog::openingFollowsTheGameWindow_data()
-{
-    QTest::addColumn<TColor>("start");
-    QTest::addColumn<TColor>("end");
-    QTest::addColumn<bool>("solid");
-    QTest::addColumn<TColor>("secondSwatch");
-
-    QTest::newRow("gradient") << clRed << clLime << false << clLime;
-    // The second swatch is hidden and keeps the colour it was made with.
-    QTest::newRow("solid") << clTeal << clTeal << true << clBtnFace;
+    QCOMPARE(preselected, shown);
 }
 
 void TestColorSchemeDialog::openingFollowsTheGameWindow()
 {
     QFETCH(TColor, start);
     QFETCH(TColor, end);
-    QFETCH(bool, solid);
-    QFETCH(TColor, secondSwatch);
 
     useColours(start, end);
     TPrefForm dialog;
     dialog.show();
 
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Color Scheme"));
-    QCOMPARE(dialog.size(), QSize(177, 209));
+    const bool solid = start == end;
     QCOMPARE(dialog.RadioButton1->isChecked(), solid);
     QCOMPARE(dialog.RadioButton2->isChecked(), !solid);
     QCOMPARE(dialog.Panel2->isVisible(), !solid);
     QCOMPARE(dialog.Fill1->Color(), start);
-    QCOMPARE(dialog.Fill2->Color(), secondSwatch);
+    // Hidden, the second swatch keeps the colour it was made with.
+    QCOMPARE(dialog.Fill2->Color(), solid ? clBtnFace : end);
+    verifyBackground(&dialog, start, end);
     // The radio buttons stand on the black backdrop, not on a button-coloured box.
     QCOMPARE(shownColumn(dialog.RadioButton1, dialog.RadioButton1->width() - 1).first(), clBlack);
-
-    const QList<TColor> column = shownColumn(&dialog, 0);
-    QCOMPARE(column.first(), start);
-    QCOMPARE(column.last(), end);
-    if (solid)
-        QCOMPARE(column.count(start), column.size());
 }
 
 void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()
@@ -122,67 +115,45 @@ void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()
     dialog.show();
 
     QTest::mouseClick(dialog.RadioButton1, Qt::LeftButton);
-    QVERIFY(dialog.RadioButton1->isChecked());
     QVERIFY(!dialog.Panel2->isVisible());
     QTest::mouseClick(dialog.RadioButton2, Qt::LeftButton);
     QVERIFY(dialog.Panel2->isVisible());
     QCOMPARE(dialog.Fill2->Color(), clRed);
 
     // Switching changes neither the preview nor the game window.
-    QCOMPARE(dialog.KitFill1->Gradient()->Color(), clRed);
     QCOMPARE(dialog.KitFill1->Gradient()->EndColor(), clLime);
-    QCOMPARE(Form1->KitFill1->Gradient()->EndColor(), clLime);
+    verifyGameWindowColours(clRed, clLime);
 }
 
-void TestColorSchemeDialog::pickedColourChangesTheSwatchAndThePreviewOnly_data()
+void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly_data()
 {
     QTest::addColumn<bool>("first");
-    QTest::newRow("first swatch, start colour") << true;
-    QTest::newRow("second swatch, end colour") << false;
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<TColor>("previewStart");
+    QTest::addColumn<TColor>("previewEnd");
+
+    QTest::newRow("first swatch") << true << true << Picked << clLime;
+    QTest::newRow("second swatch") << false << true << clRed << Picked;
+    QTest::newRow("cancelled") << true << false << clRed << clLime;
 }
 
-void TestColorSchemeDialog::pickedColourChangesTheSwatchAndThePreviewOnly()
+void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly()
 {
     QFETCH(bool, first);
+    QFETCH(bool, confirm);
+    QFETCH(TColor, previewStart);
+    QFETCH(TColor, previewEnd);
 
     TPrefForm dialog;
     dialog.show();
     TKitPanelFill *swatch = first ? dialog.Fill1 : dialog.Fill2;
-    QColor preselected;
-    ModalAnswer<QColorDialog> picker([&](QColorDialog *colorDialog) {
-        preselected = colorDialog->currentColor();
-        colorDialog->setCurrentColor(toQColor(Picked));
-        colorDialog->accept();
-    });
-    QTest::mouseClick(swatch, Qt::LeftButton);
+    pick(swatch, Picked, confirm);
 
-    QVERIFY(picker.answered());
-    QCOMPARE(fromQColor(preselected), first ? clRed : clLime);
-    QCOMPARE(swatch->Color(), Picked);
-    const TKitGradient *preview = dialog.KitFill1->Gradient();
-    QCOMPARE(preview->Color(), first ? Picked : clRed);
-    QCOMPARE(preview->EndColor(), first ? clLime : Picked);
-    QCOMPARE(shownColumn(&dialog, 0).first(), first ? Picked : clRed);
-
-    QCOMPARE(Form1->KitFill1->Gradient()->Color(), clRed);
-    QCOMPARE(Form1->KitFill1->Gradient()->EndColor(), clLime);
-    QCOMPARE(GradientStartColor, clRed);
-    QCOMPARE(GradientEndColor, clLime);
-}
-
-void TestColorSchemeDialog::cancelledPickerChangesNothing()
-{
-    TPrefForm dialog;
-    dialog.show();
-    ModalAnswer<QColorDialog> picker([](QColorDialog *colorDialog) {
-        colorDialog->setCurrentColor(toQColor(Picked));
-        colorDialog->reject();
-    });
-    QTest::mouseClick(dialog.Fill1, Qt::LeftButton);
-
-    QVERIFY(picker.answered());
-    QCOMPARE(dialog.Fill1->Color(), clRed);
-    QCOMPARE(dialog.KitFill1->Gradient()->Color(), clRed);
+    QCOMPARE(swatch->Color(), first ? previewStart : previewEnd);
+    QCOMPARE(dialog.KitFill1->Gradient()->Color(), previewStart);
+    QCOMPARE(dialog.KitFill1->Gradient()->EndColor(), previewEnd);
+    QCOMPARE(shownColumn(&dialog, 0).first(), previewStart);
+    verifyGameWindowColours(clRed, clLime);
 }
 
 void TestColorSchemeDialog::okAppliesTheChoice_data()
@@ -196,24 +167,17 @@ void TestColorSchemeDialog::okAppliesTheChoice()
 {
     QFETCH(bool, solid);
 
-    {
-        TPrefForm dialog;
-        ModalAnswer<TPrefForm> answer([&](TPrefForm *shown) {
-            pick(shown->Fill1, Picked);
-            if (solid)
-                QTest::mouseClick(shown->RadioButton1, Qt::LeftButton);
-            QTest::mouseClick(shown->Button1, Qt::LeftButton);
-        });
-        dialog.exec();
-        QVERIFY(answer.answered());
-    }
+    TPrefForm dialog;
+    ModalAnswer<TPrefForm> answer([&](TPrefForm *shown) {
+        pick(shown->Fill1, Picked);
+        if (solid)
+            QTest::mouseClick(shown->RadioButton1, Qt::LeftButton);
+        QTest::mouseClick(shown->Button1, Qt::LeftButton);
+    });
+    dialog.exec();
 
-    const TColor end = solid ? Picked : clLime;
-    QCOMPARE(Form1->KitFill1->Gradient()->Color(), Picked);
-    QCOMPARE(Form1->KitFill1->Gradient()->EndColor(), end);
-    QCOMPARE(GradientStartColor, Picked);
-    QCOMPARE(GradientEndColor, end);
-
+    QVERIFY(answer.answered());
+    verifyGameWindowColours(Picked, solid ? Picked : clLime);
     TPrefForm next;
     next.show();
     QCOMPARE(next.RadioButton1->isChecked(), solid);
@@ -240,10 +204,7 @@ void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing()
         QTest::mouseClick(dialog.Button2, Qt::LeftButton);
 
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(Form1->KitFill1->Gradient()->Color(), clRed);
-    QCOMPARE(Form1->KitFill1->Gradient()->EndColor(), clLime);
-    QCOMPARE(GradientStartColor, clRed);
-    QCOMPARE(GradientEndColor, clLime);
+    verifyGameWindowColours(clRed, clLime);
 }
 
 void TestColorSchemeDialog::systemColoursAndNoColourPaint()
@@ -254,9 +215,7 @@ void TestColorSchemeDialog::systemColoursAndNoColourPaint()
 
     QCOMPARE(shownColumn(dialog.Fill1, 0).first(), colorToRgb(clBtnFace));
     QCOMPARE(shownColumn(dialog.Fill2, 0).first(), colorToRgb(clNone));
-    const QList<TColor> column = shownColumn(&dialog, 0);
-    QCOMPARE(column.first(), colorToRgb(clBtnFace));
-    QCOMPARE(column.last(), colorToRgb(clNone));
+    verifyBackground(&dialog, colorToRgb(clBtnFace), colorToRgb(clNone));
 }
 
 QTEST_MAIN(TestColorSchemeDialog)
