@@ -1,0 +1,201 @@
+#include "app/errors.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "game/gamestate.h"
+#include "players/settings.h"
+#include "players/sharedstate.h"
+#include "players/welcomewindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray BobsFile = "color1=clRed\r\ncolor2=clNavy\r\nanimation=1\r\nname=Bob\r\n"
+                            "name=Ann\r\nhname=Bob\r\nhscore=312\r\n";
+
+QStringList rosterItems()
+{
+    QStringList items;
+    for (int item = 1; item < Form3->ComboBox1->count(); ++item)
+        items.append(Form3->ComboBox1->itemText(item));
+    return items;
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void missingFileIsCreatedWithTheThreeDefaultLines();
+    void defaultFileLeavesTheAnimationSwitchAlone();
+    void savedFileLoadsIntoTheWindowsAndSavesUnchanged();
+    void rosterIsWrittenWithTheCurrentPlayerFirst_data();
+    void rosterIsWrittenWithTheCurrentPlayerFirst();
+    void malformedNumberStopsReadingAndKeepsWhatCameBefore();
+    void emptyFileSetsNothingAndStaysEmpty();
+    void unwritableDefaultFileRaisesAndSetsNothing();
+
+private:
+    void writeFile(const QByteArray &bytes);
+    QByteArray fileBytes() const;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void TestSettings::init()
+{
+    GameStarted = false;
+    PlayerName.clear();
+    HighScore = 0;
+    HighScoreName.clear();
+    GradientStartColor = GradientEndColor = clBlack;
+    createMainWindows();
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    SettingsPath = m_folder->filePath(u"settings.cfg"_s);
+}
+
+void TestSettings::cleanup()
+{
+    destroyMainWindows();
+    m_folder.reset();
+}
+
+void TestSettings::writeFile(const QByteArray &bytes)
+{
+    QFile file(SettingsPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray TestSettings::fileBytes() const
+{
+    QFile file(SettingsPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestSettings::missingFileIsCreatedWithTheThreeDefaultLines()
+{
+    LoadSettings();
+    QCOMPARE(fileBytes(), "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
+    QCOMPARE(GradientStartColor, clAqua);
+    QCOMPARE(GradientEndColor, clBlue);
+    QVERIFY(!Form1->Animation1->isChecked());
+    QVERIFY(Form3->ComboBox1->isHidden());
+    QVERIFY(Form3->Label2->isHidden());
+    QVERIFY(!Form1->HighestScore1->isEnabled());
+    QCOMPARE(HighScore, 0);
+}
+
+void TestSettings::defaultFileLeavesTheAnimationSwitchAlone()
+{
+    Form1->Animation1->setChecked(true);
+    LoadSettings();
+    QVERIFY(Form1->Animation1->isChecked());
+}
+
+void TestSettings::savedFileLoadsIntoTheWindowsAndSavesUnchanged()
+{
+    writeFile(BobsFile);
+    LoadSettings();
+    QCOMPARE(GradientStartColor, clRed);
+    QCOMPARE(GradientEndColor, clNavy);
+    QVERIFY(Form1->Animation1->isChecked());
+    QCOMPARE(rosterItems(), QStringList({u"Bob"_s, u"Ann"_s}));
+    QVERIFY(!Form3->ComboBox1->isHidden());
+    QVERIFY(!Form3->Label2->isHidden());
+    QCOMPARE(Form3->ComboBox1->currentIndex(), 1);
+    QCOMPARE(HighScoreName, u"Bob"_s);
+    QCOMPARE(HighScore, 312);
+    QVERIFY(Form1->HighestScore1->isEnabled());
+
+    PlayerName = u"Bob"_s;
+    SaveSettings();
+    QCOMPARE(fileBytes(), BobsFile);
+}
+
+void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst_data()
+{
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QByteArray>("nameLines");
+
+    QTest::newRow("listed player moves to the front")
+            << u"Bob"_s << QByteArray("name=Bob\r\nname=Ann\r\nname=Cy\r\n");
+    QTest::newRow("new player comes first, all listed names follow")
+            << u"Dee"_s << QByteArray("name=Dee\r\nname=Ann\r\nname=Bob\r\nname=Cy\r\n");
+    QTest::newRow("letter case makes another player")
+            << u"bob"_s << QByteArray("name=bob\r\nname=Ann\r\nname=Bob\r\nname=Cy\r\n");
+}
+
+void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst()
+{
+    QFETCH(QString, player);
+    QFETCH(QByteArray, nameLines);
+
+    writeFile("name=Ann\r\nname=Bob\r\nname=Cy\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
+    LoadSettings();
+    PlayerName = player;
+    SaveSettings();
+    QCOMPARE(fileBytes(), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\n" + nameLines);
+}
+
+void TestSettings::malformedNumberStopsReadingAndKeepsWhatCameBefore()
+{
+    writeFile("hscore=500\r\nname=Ann\r\ncolor2=clLime\r\ncolor1=255 \r\nname=Bob\r\n"
+              "hname=Cy\r\ncolor2=clRed\r\n");
+    try {
+        LoadSettings();
+        QFAIL("the malformed colour was accepted");
+    } catch (const ConversionError &error) {
+        QCOMPARE(error.message(), u"'255 ' is not a valid integer value"_s);
+    }
+    QCOMPARE(rosterItems(), QStringList({u"Ann"_s}));
+    QCOMPARE(Form3->ComboBox1->currentIndex(), 1);
+    QCOMPARE(GradientStartColor, clBlack);
+    QCOMPARE(GradientEndColor, clLime);
+    QVERIFY(HighScoreName.isEmpty());
+    // The last step, which drops a score without a holder, is never reached.
+    QCOMPARE(HighScore, 500);
+    QVERIFY(!Form1->HighestScore1->isEnabled());
+}
+
+void TestSettings::emptyFileSetsNothingAndStaysEmpty()
+{
+    writeFile({});
+    LoadSettings();
+    QCOMPARE(GradientStartColor, clBlack);
+    QCOMPARE(GradientEndColor, clBlack);
+    QVERIFY(!Form1->Animation1->isChecked());
+    QVERIFY(Form3->ComboBox1->isHidden());
+    QVERIFY(!Form1->HighestScore1->isEnabled());
+    QVERIFY(QFile::exists(SettingsPath));
+    QCOMPARE(fileBytes(), QByteArray());
+}
+
+void TestSettings::unwritableDefaultFileRaisesAndSetsNothing()
+{
+    // A path through a regular file cannot be created, even by root.
+    const QString blocker = m_folder->filePath(u"file"_s);
+    writeFile({});
+    QVERIFY(QFile::rename(SettingsPath, blocker));
+    SettingsPath = blocker + u"/settings.cfg"_s;
+
+    QVERIFY_THROWS_EXCEPTION(InOutError, LoadSettings());
+    QCOMPARE(GradientStartColor, clBlack);
+    QCOMPARE(GradientEndColor, clBlack);
+}
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
