@@ -1,12 +1,10 @@
-#include "app/mainwindow.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    TForm1 mainWindow;
-    Form1 = &mainWindow;
-    mainWindow.show();
-    return application.exec();
+    setUpApplication();
+    return runProgram();
 }

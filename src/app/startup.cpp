@@ -1,0 +1,40 @@
+#include "app/startup.h"
+
+#include "app/mainwindow.h"
+#include "players/welcomewindow.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMetaObject>
+
+void setUpApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tovik"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/tovik.png")));
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void createMainWindows()
+{
+    Form3 = new TForm3;
+    Form1 = new TForm1;
+    Form3->followGameWindow(Form1);
+}
+
+void destroyMainWindows()
+{
+    delete Form1;
+    Form1 = nullptr;
+    delete Form3;
+    Form3 = nullptr;
+}
+
+int runProgram()
+{
+    createMainWindows();
+    QMetaObject::invokeMethod(Form3, &QWidget::show, Qt::QueuedConnection);
+    QCoreApplication::exec();
+    destroyMainWindows();
+    return 0;
+}

@@ -1,0 +1,185 @@
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "game/gamestate.h"
+#include "game/rollpacing.h"
+#include "players/messageboxanswers.h"
+#include "players/sharedstate.h"
+#include "players/welcomewindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Ends a message loop that the program failed to end, so that a faulty build fails instead of
+// hanging; a passing run never waits for it.
+constexpr auto HangGuard = 60s;
+constexpr int LoopLeftByTheGuard = 99;
+
+QByteArray fileBytes()
+{
+    QFile file(SettingsPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void applicationIsNamedTovikAndOutlivesItsWindows();
+    void welcomeWindowComesFirstAndTheGameWindowHidden();
+    void leavingThroughTheWelcomeWindowEndsWithoutSaving_data();
+    void leavingThroughTheWelcomeWindowEndsWithoutSaving();
+    void closingTheGameWindowSavesAndEnds();
+    void failedSaveKeepsTheGameWindowOpen();
+
+private:
+    // Runs the message loop with steps queued as its first event; returns the loop's status.
+    int runLoop(const std::function<void()> &steps);
+    void startGameAs(const QString &name);
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void TestStartup::initTestCase()
+{
+    setUpApplication();
+    RollPacing::setEnabled(false);
+}
+
+void TestStartup::init()
+{
+    GameStarted = false;
+    PlayerName.clear();
+    createMainWindows();
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+}
+
+void TestStartup::cleanup()
+{
+    destroyMainWindows();
+    m_folder.reset();
+}
+
+int TestStartup::runLoop(const std::function<void()> &steps)
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(LoopLeftByTheGuard); });
+    guard.start(HangGuard);
+    QTimer::singleShot(0, Form3, steps);
+    return QCoreApplication::exec();
+}
+
+void TestStartup::startGameAs(const QString &name)
+{
+    SettingsPath = m_folder->filePath(u"settings.cfg"_s);
+    Form3->show();
+    Form3->PlayersName->setText(name);
+    Form3->Button1->click();
+    QVERIFY(Form1->isVisible());
+}
+
+void TestStartup::applicationIsNamedTovikAndOutlivesItsWindows()
+{
+    QCOMPARE(QCoreApplication::applicationName(), u"Tovik"_s);
+    QCOMPARE(QCoreApplication::applicationVersion(), u"2.0.4.56"_s);
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
+}
+
+void TestStartup::welcomeWindowComesFirstAndTheGameWindowHidden()
+{
+    QCOMPARE(SettingsPath, QCoreApplication::applicationDirPath() + u"/settings.cfg"_s);
+    QVERIFY(!Form3->isVisible());
+    QVERIFY(!Form1->isVisible());
+    QVERIFY(!GameStarted);
+}
+
+void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving_data()
+{
+    QTest::addColumn<bool>("duringAGame");
+    QTest::addColumn<bool>("closeBox");
+
+    QTest::newRow("close box before the first game") << false << true;
+    QTest::newRow("Exit before the first game") << false << false;
+    QTest::newRow("close box during a game") << true << true;
+}
+
+void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving()
+{
+    QFETCH(bool, duringAGame);
+    QFETCH(bool, closeBox);
+
+    QByteArray before;
+    const int status = runLoop([&] {
+        SettingsPath = m_folder->filePath(u"settings.cfg"_s);
+        if (duringAGame) {
+            startGameAs(u"Ann"_s);
+            Form1->Animation1->trigger();
+            Form1->Playfordifferentplayer1->trigger();
+        } else {
+            Form3->show();
+        }
+        before = fileBytes();
+        if (closeBox)
+            Form3->close();
+        else
+            Form3->Button2->click();
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(fileBytes(), before);
+    QCOMPARE(Form1->isVisible(), duringAGame);
+}
+
+void TestStartup::closingTheGameWindowSavesAndEnds()
+{
+    const int status = runLoop([&] {
+        startGameAs(u"Ann"_s);
+        Form1->Animation1->trigger();
+        Form1->Playfordifferentplayer1->trigger();
+        Form1->Exit1->trigger();
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(fileBytes(), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
+    QVERIFY(!Form1->isVisible());
+}
+
+void TestStartup::failedSaveKeepsTheGameWindowOpen()
+{
+    const MessageBoxAnswers answers({u"OK"_s});
+    const int status = runLoop([&] {
+        startGameAs(u"Ann"_s);
+        // A path through a regular file cannot be written, even by root.
+        SettingsPath += u"/settings.cfg"_s;
+        Form1->close();
+        QVERIFY(Form1->isVisible());
+        QCoreApplication::exit(LoopLeftByTheGuard + 1);
+    });
+    QCOMPARE(status, LoopLeftByTheGuard + 1);
+    QCOMPARE(answers.boxes().size(), 1);
+    QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
+    QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+// Answers the message boxes that open, one after another, with the buttons named in turn, and
+// keeps what each box said. A box beyond the answers given is escaped, so that a test never
+// hangs on it. Polling stops when this object goes, so an answer never leaks into a later test.
+class MessageBoxAnswers
+{
+public:
+    struct Box
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    explicit MessageBoxAnswers(QStringList buttons = {}) : m_buttons(std::move(buttons))
+    {
+        m_timer.setInterval(PollInterval);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { answer(); });
+        m_timer.start();
+    }
+
+    const QList<Box> &boxes() const { return m_boxes; }
+
+    QStringList texts() const
+    {
+        QStringList texts;
+        for (const Box &box : m_boxes)
+            texts.append(box.text);
+        return texts;
+    }
+
+private:
+    static constexpr int PollInterval = 5;
+
+    void answer()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        m_boxes.append({box->windowTitle(), box->text(), box->icon()});
+        if (m_buttons.isEmpty()) {
+            box->reject();
+            return;
+        }
+        const QString wanted = m_buttons.takeFirst();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == wanted) {
+                button->click();
+                return;
+            }
+        }
+        box->reject();
+    }
+
+    QTimer m_timer;
+    QStringList m_buttons;
+    QList<Box> m_boxes;
+};
