@@ -1,10 +1,14 @@
 #include "app/mainwindow.h"
 
+#include "app/aboutwindow.h"
 #include "app/errors.h"
+#include "app/helpwindow.h"
 #include "app/pressbutton.h"
 #include "app/windowplacement.h"
 #include "game/commentary.h"
 #include "game/random.h"
+#include "players/colorschemedialog.h"
+#include "players/highscorewindow.h"
 #include "players/settings.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
@@ -12,6 +16,7 @@
 #include "widgets/kitgradient.h"
 #include "widgets/kitfonts.h"
 #include "widgets/transparentimage.h"
+#include "widgets/windowcontrols.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -76,34 +81,11 @@ constexpr int SmallFontSize = 11;
 constexpr int PanelFontSize = 13;
 constexpr int CpuFontSize = 27;
 
-void setTextColor(QWidget *widget, TColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, toQColor(color));
-    widget->setPalette(palette);
-}
-
-void setBackgroundColor(QWidget *widget, TColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, toQColor(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QLabel *makeLabel(const QString &text, QWidget *parent, const QFont &font, TColor color)
 {
     auto *label = new QLabel(text, parent);
     label->setFont(font);
     setTextColor(label, color);
-    return label;
-}
-
-QLabel *makeCaption(const QString &text, QWidget *parent, QPoint position)
-{
-    QLabel *label = makeLabel(text, parent, tahomaFont(PanelFontSize), clWhite);
-    label->move(position);
-    label->adjustSize();
     return label;
 }
 
@@ -123,15 +105,6 @@ QLabel *makeNumber(QWidget *parent, const QRect &geometry, const QString &meanin
     label->setAccessibleDescription(meaning);
     showNumber(label, 0);
     return label;
-}
-
-QPushButton *makeButton(const QString &caption, QWidget *parent, const QRect &geometry,
-                        int fontSize)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setGeometry(geometry);
-    button->setFont(tahomaFont(fontSize));
-    return button;
 }
 
 } // namespace
@@ -157,11 +130,7 @@ void TForm1::createControls()
     setBackgroundColor(client, clBlack);
     setCentralWidget(client);
 
-    KitFill1 = new TKitFill(client);
-    KitFill1->setGeometry(FillGeometry);
-    KitFill1->Gradient()->setColor(clAqua);
-    KitFill1->Gradient()->setEndColor(clBlue);
-    KitFill1->Gradient()->setColorCount(FillColorCount);
+    KitFill1 = newBackgroundFill(client, FillGeometry, FillColorCount);
 
     DiceDisplay::Images faces{};
     DiceDisplay::Images markers{};
@@ -196,20 +165,21 @@ void TForm1::createControls()
     CPUMessage->setToolTip(QStringLiteral("This is what the CPU has to say!"));
     CPUMessage->setAccessibleDescription(CPUMessage->toolTip());
     setMessage(CPUMessage->text());
-    Label1 = makeCaption(QStringLiteral("Score:"), Panel1, ScoreCaptionPos);
+    const QFont panelFont = tahomaFont(PanelFontSize);
+    Label1 = newLabel(QStringLiteral("Score:"), Panel1, ScoreCaptionPos, panelFont, clWhite);
     ScoreLabel = makeNumber(Panel1, ScoreGeometry, QStringLiteral("Score"));
-    Label3 = makeCaption(QStringLiteral("Sub Total:"), Panel1, SubTotalCaptionPos);
+    Label3 = newLabel(QStringLiteral("Sub Total:"), Panel1, SubTotalCaptionPos, panelFont, clWhite);
     SubTotalLabel = makeNumber(Panel1, SubTotalGeometry, QStringLiteral("Sub total"));
-    Label2 = makeCaption(QStringLiteral("Rolls:"), Panel1, RollsCaptionPos);
+    Label2 = newLabel(QStringLiteral("Rolls:"), Panel1, RollsCaptionPos, panelFont, clWhite);
     RollsLabel = makeNumber(Panel1, RollsGeometry, QStringLiteral("Rolls"));
 
-    RollButton = makeButton(QStringLiteral("&ROLL"), client, RollButtonGeometry, SmallFontSize);
+    RollButton = newButton(QStringLiteral("&ROLL"), client, RollButtonGeometry,
+                           tahomaFont(SmallFontSize));
     RollButton->hide();
-    NewGameButton =
-            makeButton(QStringLiteral("&New Game"), client, RollButtonGeometry, PanelFontSize);
+    NewGameButton = newButton(QStringLiteral("&New Game"), client, RollButtonGeometry, panelFont);
     createCategoryButtons();
-    UnSelectButton = makeButton(QStringLiteral("&Un-Select Item"), client, UnSelectButtonGeometry,
-                                SmallFontSize);
+    UnSelectButton = newButton(QStringLiteral("&Un-Select Item"), client, UnSelectButtonGeometry,
+                               tahomaFont(SmallFontSize));
     UnSelectButton->setEnabled(false);
 
     setTabOrder(RollButton, NewGameButton);
@@ -307,7 +277,11 @@ void TForm1::connectControls()
     connect(New1, &QAction::triggered, this, &TForm1::New1Click);
     connect(Playfordifferentplayer1, &QAction::triggered, this,
             &TForm1::Playfordifferentplayer1Click);
+    connect(HighestScore1, &QAction::triggered, this, &TForm1::HighestScore1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
+    connect(HowtoPlay1, &QAction::triggered, this, &TForm1::HowtoPlay1Click);
+    connect(About1, &QAction::triggered, this, &TForm1::About1Click);
 }
 
 void TForm1::FormCreate()
@@ -355,6 +329,35 @@ void TForm1::Playfordifferentplayer1Click()
 {
     if (!Form3->isVisible())
         Form3->show();
+}
+
+// The windows below are made for one showing and destroyed when it ends.
+void TForm1::HighestScore1Click()
+{
+    TForm4 highScoreWindow;
+    highScoreWindow.ViewScore();
+    highScoreWindow.exec();
+}
+
+void TForm1::Preferences1Click()
+{
+    {
+        TPrefForm colorScheme;
+        colorScheme.exec();
+    }
+    m_diceDisplay->repaint();
+}
+
+void TForm1::HowtoPlay1Click()
+{
+    THelpForm help;
+    help.exec();
+}
+
+void TForm1::About1Click()
+{
+    TForm2 about;
+    about.exec();
 }
 
 QPushButton *TForm1::categoryButton(Category category) const
@@ -497,6 +500,11 @@ void TForm1::GameOver()
     setMessage(Commentary::gameOver());
     NewGameButton->show();
     RollButton->hide();
+    if (ScoreLabel->text().toInt() > HighScore) {
+        TForm4 highScoreWindow;
+        highScoreWindow.SetNewScore();
+        highScoreWindow.exec();
+    }
     m_game.DiceLocked = true;
 }
 

@@ -113,7 +113,11 @@ public:
 
     void New1Click();
     void Playfordifferentplayer1Click();
+    void HighestScore1Click();
     void Exit1Click();
+    void Preferences1Click();
+    void HowtoPlay1Click();
+    void About1Click();
 
     // True while an animated roll runs and the window's game controls are locked.
     bool isRolling() const { return m_rolling; }

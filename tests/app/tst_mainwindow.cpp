@@ -1,11 +1,14 @@
 #include "app/mainwindow.h"
 #include "app/pressbutton.h"
+#include "players/highscorewindow.h"
+#include "windowtesting.h"
 #include "game/random.h"
 #include "game/rollpacing.h"
 #include "players/sharedstate.h"
 #include "widgets/transparentimage.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -77,6 +80,10 @@ private Q_SLOTS:
     void combinedBonusAddsExactly135();
     void thirteenthCommitEndsTheGame();
     void newGameInTheMiddleRestartsWithAllCategories();
+    void menuItemsOpenTheirWindowsModally_data();
+    void menuItemsOpenTheirWindowsModally();
+    void onlyAScoreAboveTheHighestOpensTheRecordWindow_data();
+    void onlyAScoreAboveTheHighestOpensTheRecordWindow();
     void animatedRollLocksTheWindowWhileTheDiceTumble();
     void animatedRollChangesFacesAsManyTimesAsItHasSteps_data();
     void animatedRollChangesFacesAsManyTimesAsItHasSteps();
@@ -98,7 +105,7 @@ void TestMainWindow::init()
 {
     RollPacing::setEnabled(false);
     PlayerName = QStringLiteral("Ann");
-    HighScore = 0;
+    HighScore = 1000000; // games end without a record unless a test asks for one
     GradientStartColor = clAqua;
     GradientEndColor = clBlue;
     m_form = std::make_unique<TForm1>();
@@ -347,6 +354,76 @@ void TestMainWindow::thirteenthCommitEndsTheGame()
     QVERIFY(menusEnabled());
     QTest::mousePress(m_form->Image2, Qt::LeftButton);
     QVERIFY(!m_form->Held2->isVisible());
+}
+
+void TestMainWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow_data()
+{
+    QTest::addColumn<qint32>("highScore");
+    QTest::addColumn<bool>("opens");
+    // Thirteen turns of 1 2 3 4 6 score 16 in the upper section, 30 for the small straight and
+    // 16 for chance: 62.
+    QTest::newRow("one point more") << 61 << true;
+    QTest::newRow("a tie") << 62 << false;
+}
+
+void TestMainWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow()
+{
+    QFETCH(qint32, highScore);
+    QFETCH(bool, opens);
+    HighScore = highScore;
+    QString recorded;
+    ModalAnswer<TForm4> answer([&](TForm4 *window) {
+        recorded = window->Label3->text();
+        window->reject();
+    });
+    m_form->New1->trigger();
+    roll({1, 2, 3, 4, 6});
+    for (int i = 0; i < CategoryCount; ++i) {
+        QTest::mouseClick(m_form->categoryButton(Category(i)), Qt::LeftButton);
+        roll({1, 2, 3, 4, 6});
+    }
+    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("62"));
+    QCOMPARE(answer.answered(), opens);
+    QCOMPARE(recorded, opens ? QStringLiteral("62") : QString());
+    QCOMPARE(m_form->HighestScore1->isEnabled(), opens);
+    QTest::mousePress(m_form->Image1, Qt::LeftButton);
+    QVERIFY(!m_form->Held1->isVisible());
+}
+
+void TestMainWindow::menuItemsOpenTheirWindowsModally_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QByteArray>("windowClass");
+    QTest::newRow("F1") << QString() << int(Qt::Key_F1) << QByteArray("THelpForm");
+    QTest::newRow("F3") << QString() << int(Qt::Key_F3) << QByteArray("TPrefForm");
+    QTest::newRow("About") << QStringLiteral("&About") << 0 << QByteArray("TForm2");
+    QTest::newRow("Highest Score") << QStringLiteral("&Highest Score...") << 0
+                                   << QByteArray("TForm4");
+}
+
+void TestMainWindow::menuItemsOpenTheirWindowsModally()
+{
+    QFETCH(QString, item);
+    QFETCH(int, key);
+    QFETCH(QByteArray, windowClass);
+    m_form->HighestScore1->setEnabled(true);
+    QByteArray opened;
+    ModalAnswer<QDialog> answer([&](QDialog *window) {
+        opened = window->metaObject()->className();
+        window->reject();
+    });
+    if (key != 0) {
+        QTest::keyClick(m_form.get(), Qt::Key(key));
+    } else {
+        const QList<QAction *> actions = m_form->findChildren<QAction *>();
+        const auto action = std::find_if(actions.begin(), actions.end(),
+                                         [&](QAction *a) { return a->text() == item; });
+        QVERIFY(action != actions.end());
+        (*action)->trigger();
+    }
+    QCOMPARE(opened, windowClass);
+    QVERIFY(m_form->findChildren<QDialog *>().isEmpty());
 }
 
 void TestMainWindow::newGameInTheMiddleRestartsWithAllCategories()
