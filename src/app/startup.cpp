@@ -33,6 +33,11 @@ void destroyMainWindows()
 int runProgram()
 {
     createMainWindows();
+    return runMainWindows();
+}
+
+int runMainWindows()
+{
     QMetaObject::invokeMethod(Form3, &QWidget::show, Qt::QueuedConnection);
     QCoreApplication::exec();
     destroyMainWindows();

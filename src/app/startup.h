@@ -14,3 +14,6 @@ void destroyMainWindows();
 // Creates the two windows, shows the welcome window from inside the message loop, runs the loop
 // until the program ends and destroys the windows. Returns the exit status.
 int runProgram();
+
+// The part of runProgram after the windows exist, for tests that redirect the settings file.
+int runMainWindows();
