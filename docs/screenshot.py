@@ -1,0 +1,62 @@
+#!/usr/bin/python3
+"""Takes the README's screenshot: the real program on its own X server, a game under way.
+
+Usage: docs/screenshot.py <tovik executable> <output.png>. Needs ImageMagick's `import`.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "app"))
+from firststart import find_window, start_x_server, wait_for  # noqa: E402
+
+from Xlib import X, XK, display  # noqa: E402
+from Xlib.ext import xtest  # noqa: E402
+
+SETTINGS = b"color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\nname=Ann\r\n"
+
+
+def press(connection, keys):
+    """Presses the keys together, as a chord, then lets them go."""
+    codes = [connection.keysym_to_keycode(XK.string_to_keysym(key)) for key in keys]
+    for code in codes:
+        xtest.fake_input(connection, X.KeyPress, code)
+    for code in reversed(codes):
+        xtest.fake_input(connection, X.KeyRelease, code)
+    connection.sync()
+    time.sleep(0.3)
+
+
+def main():
+    executable, output = sys.argv[1], os.path.abspath(sys.argv[2])
+    folder = tempfile.mkdtemp(prefix="tovik-screenshot-")
+    server, display_name = start_x_server()
+    try:
+        shutil.copy(executable, folder)
+        with open(os.path.join(folder, "settings.cfg"), "wb") as settings:
+            settings.write(SETTINGS)
+        environment = dict(os.environ, DISPLAY=display_name)
+        environment.pop("QT_QPA_PLATFORM", None)
+        game = subprocess.Popen([os.path.join(folder, "tovik")], cwd=folder, env=environment)
+        connection = display.Display(display_name)
+        welcome = wait_for(lambda: find_window(connection, "Welcome to Tovik v2!"), "welcome")
+        welcome.set_input_focus(X.RevertToParent, X.CurrentTime)
+        press(connection, ["Alt_L", "p"])
+        window = wait_for(lambda: find_window(connection, "Tovik v2"), "the game window")
+        window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        for keys in (["Alt_L", "r"], ["2"], ["4"], ["Alt_L", "r"]):
+            press(connection, keys)
+        subprocess.run(["import", "-display", display_name, "-window", hex(window.id), output],
+                       check=True)
+        game.kill()
+    finally:
+        server.kill()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
