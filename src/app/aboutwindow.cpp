@@ -4,7 +4,6 @@
 #include "players/sharedstate.h"
 #include "widgets/kitfill.h"
 #include "widgets/kitfonts.h"
-#include "widgets/kitgradient.h"
 #include "widgets/kitsimplelabel.h"
 #include "widgets/windowcontrols.h"
 
@@ -98,8 +97,7 @@ void TForm2::showEvent(QShowEvent *event)
 
 void TForm2::FormShow()
 {
-    KitFill1->Gradient()->setColor(GradientStartColor);
-    KitFill1->Gradient()->setEndColor(GradientEndColor);
+    KitFill1->setColors(GradientStartColor, GradientEndColor);
     centerOnScreen(this);
 }
 

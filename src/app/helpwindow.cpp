@@ -4,7 +4,6 @@
 #include "players/welcomeplacement.h"
 #include "widgets/kitfill.h"
 #include "widgets/kitfonts.h"
-#include "widgets/kitgradient.h"
 #include "widgets/windowcontrols.h"
 
 #include <QPlainTextEdit>
@@ -97,8 +96,7 @@ void THelpForm::showEvent(QShowEvent *event)
 
 void THelpForm::FormShow()
 {
-    KitFill1->Gradient()->setColor(GradientStartColor);
-    KitFill1->Gradient()->setEndColor(GradientEndColor);
+    KitFill1->setColors(GradientStartColor, GradientEndColor);
     centerOverWelcomeWindow(this);
 }
 

@@ -13,7 +13,6 @@
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
 #include "widgets/kitfill.h"
-#include "widgets/kitgradient.h"
 #include "widgets/kitfonts.h"
 #include "widgets/transparentimage.h"
 #include "widgets/windowcontrols.h"
@@ -299,8 +298,7 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    KitFill1->Gradient()->setColor(GradientStartColor);
-    KitFill1->Gradient()->setEndColor(GradientEndColor);
+    KitFill1->setColors(GradientStartColor, GradientEndColor);
     centerOnScreen(this);
 }
 

@@ -113,8 +113,7 @@ void TPrefForm::showEvent(QShowEvent *event)
 
 void TPrefForm::FormShow()
 {
-    KitFill1->Gradient()->setColor(GradientStartColor);
-    KitFill1->Gradient()->setEndColor(GradientEndColor);
+    KitFill1->setColors(GradientStartColor, GradientEndColor);
 
     const TKitGradient *mainGradient = Form1->KitFill1->Gradient();
     Fill1->setColor(mainGradient->Color());

@@ -9,7 +9,6 @@
 #include "players/sharedstate.h"
 #include "widgets/kitfill.h"
 #include "widgets/kitfonts.h"
-#include "widgets/kitgradient.h"
 #include "widgets/windowcontrols.h"
 
 #include <QFrame>
@@ -115,8 +114,7 @@ void TForm4::showEvent(QShowEvent *event)
 
 void TForm4::FormShow()
 {
-    KitFill1->Gradient()->setColor(GradientStartColor);
-    KitFill1->Gradient()->setEndColor(GradientEndColor);
+    KitFill1->setColors(GradientStartColor, GradientEndColor);
     centerOnScreen(this);
 }
 

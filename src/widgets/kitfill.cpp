@@ -29,3 +29,9 @@ void TKitFill::gradientChanged()
     if (isVisible())
         repaint();
 }
+
+void TKitFill::setColors(TColor start, TColor end)
+{
+    m_gradient->setColor(start);
+    m_gradient->setEndColor(end);
+}

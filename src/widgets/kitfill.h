@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/kitcolor.h"
+
 #include <QWidget>
 
 class TKitGradient;
@@ -14,6 +16,9 @@ public:
     explicit TKitFill(QWidget *parent = nullptr);
 
     TKitGradient *Gradient() const { return m_gradient; }
+
+    // Sets the gradient's start colour, then its end colour; each change repaints at once.
+    void setColors(TColor start, TColor end);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

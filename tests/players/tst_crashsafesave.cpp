@@ -1,6 +1,7 @@
 #include "game/random.h"
 #include "players/settingsfile.h"
 #include "players/writeinchild.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,12 +32,6 @@ QStringList versionLines(const QString &tag, int names)
 QByteArray fileText(const QStringList &lines)
 {
     return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -75,7 +70,7 @@ void TestCrashSafeSave::killedWriterLeavesTheOldOrTheNewFile()
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
 
-        const QByteArray text = contents(path);
+        const QByteArray text = fileContents(path);
         QVERIFY2(text == oldText || text == newText,
                  qPrintable(u"kill %1 left %2 bytes"_s.arg(kill).arg(text.size())));
         sawNew += text == newText;
@@ -102,7 +97,7 @@ void TestCrashSafeSave::writeCutShortByAFullDiskKeepsTheOldFile()
                     && setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
         };
         QCOMPARE(errorCodeOfWriteInChild(fillDiskAt, path, newLines), 101);
-        QCOMPARE(contents(path), fileText(oldLines));
+        QCOMPARE(fileContents(path), fileText(oldLines));
     }
 }
 

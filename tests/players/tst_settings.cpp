@@ -5,10 +5,10 @@
 #include "players/settings.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,8 +48,6 @@ private Q_SLOTS:
     void unwritableDefaultFileRaisesAndSetsNothing();
 
 private:
-    void writeFile(const QByteArray &bytes);
-    QByteArray fileBytes() const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
 };
@@ -73,23 +71,10 @@ void TestSettings::cleanup()
     m_folder.reset();
 }
 
-void TestSettings::writeFile(const QByteArray &bytes)
-{
-    QFile file(SettingsPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray TestSettings::fileBytes() const
-{
-    QFile file(SettingsPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void TestSettings::missingFileIsCreatedWithTheThreeDefaultLines()
 {
     LoadSettings();
-    QCOMPARE(fileBytes(), "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
+    QCOMPARE(fileContents(SettingsPath), "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
     QCOMPARE(GradientStartColor, clAqua);
     QCOMPARE(GradientEndColor, clBlue);
     QVERIFY(!Form1->Animation1->isChecked());
@@ -108,7 +93,7 @@ void TestSettings::defaultFileLeavesTheAnimationSwitchAlone()
 
 void TestSettings::savedFileLoadsIntoTheWindowsAndSavesUnchanged()
 {
-    writeFile(BobsFile);
+    writeFileContents(SettingsPath, BobsFile);
     LoadSettings();
     QCOMPARE(GradientStartColor, clRed);
     QCOMPARE(GradientEndColor, clNavy);
@@ -123,7 +108,7 @@ void TestSettings::savedFileLoadsIntoTheWindowsAndSavesUnchanged()
 
     PlayerName = u"Bob"_s;
     SaveSettings();
-    QCOMPARE(fileBytes(), BobsFile);
+    QCOMPARE(fileContents(SettingsPath), BobsFile);
 }
 
 void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst_data()
@@ -144,16 +129,16 @@ void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst()
     QFETCH(QString, player);
     QFETCH(QByteArray, nameLines);
 
-    writeFile("name=Ann\r\nname=Bob\r\nname=Cy\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
+    writeFileContents(SettingsPath, "name=Ann\r\nname=Bob\r\nname=Cy\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
     LoadSettings();
     PlayerName = player;
     SaveSettings();
-    QCOMPARE(fileBytes(), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\n" + nameLines);
+    QCOMPARE(fileContents(SettingsPath), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\n" + nameLines);
 }
 
 void TestSettings::malformedNumberStopsReadingAndKeepsWhatCameBefore()
 {
-    writeFile("hscore=500\r\nname=Ann\r\ncolor2=clLime\r\ncolor1=255 \r\nname=Bob\r\n"
+    writeFileContents(SettingsPath, "hscore=500\r\nname=Ann\r\ncolor2=clLime\r\ncolor1=255 \r\nname=Bob\r\n"
               "hname=Cy\r\ncolor2=clRed\r\n");
     try {
         LoadSettings();
@@ -173,7 +158,7 @@ void TestSettings::malformedNumberStopsReadingAndKeepsWhatCameBefore()
 
 void TestSettings::emptyFileSetsNothingAndStaysEmpty()
 {
-    writeFile({});
+    writeFileContents(SettingsPath, {});
     LoadSettings();
     QCOMPARE(GradientStartColor, clBlack);
     QCOMPARE(GradientEndColor, clBlack);
@@ -181,14 +166,14 @@ void TestSettings::emptyFileSetsNothingAndStaysEmpty()
     QVERIFY(Form3->ComboBox1->isHidden());
     QVERIFY(!Form1->HighestScore1->isEnabled());
     QVERIFY(QFile::exists(SettingsPath));
-    QCOMPARE(fileBytes(), QByteArray());
+    QCOMPARE(fileContents(SettingsPath), QByteArray());
 }
 
 void TestSettings::unwritableDefaultFileRaisesAndSetsNothing()
 {
     // A path through a regular file cannot be created, even by root.
     const QString blocker = m_folder->filePath(u"file"_s);
-    writeFile({});
+    writeFileContents(SettingsPath, {});
     QVERIFY(QFile::rename(SettingsPath, blocker));
     SettingsPath = blocker + u"/settings.cfg"_s;
 

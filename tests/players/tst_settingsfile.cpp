@@ -1,6 +1,7 @@
 #include "app/errors.h"
 #include "players/settingsfile.h"
 #include "players/writeinchild.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,12 +52,6 @@ void prepare(const QTemporaryDir &dir)
     QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestSettingsFile : public QObject
@@ -93,7 +88,7 @@ void TestSettingsFile::writtenLinesEndWithCrLfInUtf8()
     writeSettingsFile(path, {u"color1=clRed"_s, u"name=Zo\u00EB"_s, QString()});
 
     const QByteArray expected = "color1=clRed\r\nname=Zo\xC3\xAB\r\n\r\n";
-    QCOMPARE(contents(path), expected);
+    QCOMPARE(fileContents(path), expected);
     QCOMPARE(readSettingsFile(path), expected);
 }
 
@@ -101,10 +96,10 @@ void TestSettingsFile::writeReplacesTheWholeFile()
 {
     const QString path = pathFor(*m_dir, Place::File);
     writeSettingsFile(path, {u"animation=0"_s});
-    QCOMPARE(contents(path), QByteArray("animation=0\r\n"));
+    QCOMPARE(fileContents(path), QByteArray("animation=0\r\n"));
 
     writeSettingsFile(path, {});
-    QCOMPARE(contents(path), QByteArray());
+    QCOMPARE(fileContents(path), QByteArray());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"settings.cfg"_s});
 }
 
@@ -165,7 +160,7 @@ void TestSettingsFile::writeFailuresCarryTheirNumber()
 
     QCOMPARE(errorCodeOf([&] { writeSettingsFile(pathFor(*m_dir, place), {u"name=Bob"_s}); }),
              code);
-    QCOMPARE(contents(pathFor(*m_dir, Place::File)), OldText);
+    QCOMPARE(fileContents(pathFor(*m_dir, Place::File)), OldText);
 }
 
 void TestSettingsFile::fullDiskKeepsTheOldFile()
@@ -177,7 +172,7 @@ void TestSettingsFile::fullDiskKeepsTheOldFile()
     const QStringList lines(20, u"name=Someone with a long name"_s);
 
     QCOMPARE(errorCodeOfWriteInChild(limitFileSize, pathFor(*m_dir, Place::File), lines), 101);
-    QCOMPARE(contents(pathFor(*m_dir, Place::File)), OldText);
+    QCOMPARE(fileContents(pathFor(*m_dir, Place::File)), OldText);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"settings.cfg"_s});
 }
 
@@ -198,7 +193,7 @@ void TestSettingsFile::unwritableFolderKeepsTheOldFile()
     QVERIFY(QFile::setPermissions(m_dir->path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(code, 5);
-    QCOMPARE(contents(path), OldText);
+    QCOMPARE(fileContents(path), OldText);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)

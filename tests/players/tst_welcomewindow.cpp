@@ -6,10 +6,10 @@
 #include "players/messageboxanswers.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,8 +61,6 @@ private Q_SLOTS:
     void playIsInertWhileTheDiceTumble();
 
 private:
-    void writeFile(const QByteArray &bytes);
-    QByteArray fileBytes() const;
     void play(const QString &typedName);
     void startGameAs(const QString &name);
     void showForAnotherPlayer();
@@ -88,19 +86,6 @@ void TestWelcomeWindow::cleanup()
 {
     destroyMainWindows();
     m_folder.reset();
-}
-
-void TestWelcomeWindow::writeFile(const QByteArray &bytes)
-{
-    QFile file(SettingsPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray TestWelcomeWindow::fileBytes() const
-{
-    QFile file(SettingsPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestWelcomeWindow::play(const QString &typedName)
@@ -150,7 +135,7 @@ void TestWelcomeWindow::firstRunAsksNothingAndSavesTheTypedName()
     QVERIFY(Form1->isVisible());
     QVERIFY(!Form3->isVisible());
     QCOMPARE(Form1->RollsLabel->text(), u"1"_s);
-    QCOMPARE(fileBytes(), DefaultLines + "name=Ann\r\n");
+    QCOMPARE(fileContents(SettingsPath), DefaultLines + "name=Ann\r\n");
 }
 
 void TestWelcomeWindow::noNameGivesTheNoticeAndKeepsTheWindow_data()
@@ -168,9 +153,9 @@ void TestWelcomeWindow::noNameGivesTheNoticeAndKeepsTheWindow()
     QFETCH(QString, typed);
 
     if (!file.isEmpty())
-        writeFile(file);
+        writeFileContents(SettingsPath, file);
     Form3->show();
-    const QByteArray before = fileBytes();
+    const QByteArray before = fileContents(SettingsPath);
 
     const MessageBoxAnswers answers({Ok});
     play(typed);
@@ -182,7 +167,7 @@ void TestWelcomeWindow::noNameGivesTheNoticeAndKeepsTheWindow()
     QVERIFY(!Form1->isVisible());
     QVERIFY(!GameStarted);
     QVERIFY(PlayerName.isEmpty());
-    QCOMPARE(fileBytes(), before);
+    QCOMPARE(fileContents(SettingsPath), before);
 }
 
 void TestWelcomeWindow::typedNameLosesTheBlanksAroundIt()
@@ -194,7 +179,7 @@ void TestWelcomeWindow::typedNameLosesTheBlanksAroundIt()
 
 void TestWelcomeWindow::typingSelectsNewPlayerAndChoosingARosterNameEmptiesTheField()
 {
-    writeFile(AnnAndBob);
+    writeFileContents(SettingsPath, AnnAndBob);
     Form3->show();
     QCOMPARE(Form3->ComboBox1->currentText(), u"Ann"_s);
 
@@ -210,12 +195,12 @@ void TestWelcomeWindow::typingSelectsNewPlayerAndChoosingARosterNameEmptiesTheFi
 
     QTest::mouseClick(Form3->Button1, Qt::LeftButton);
     QCOMPARE(PlayerName, u"Ann"_s);
-    QCOMPARE(fileBytes(), DefaultLines + "name=Ann\r\nname=Bob\r\n");
+    QCOMPARE(fileContents(SettingsPath), DefaultLines + "name=Ann\r\nname=Bob\r\n");
 }
 
 void TestWelcomeWindow::choosingNewPlayerKeepsTheTypedName()
 {
-    writeFile(AnnAndBob);
+    writeFileContents(SettingsPath, AnnAndBob);
     Form3->show();
     Form3->PlayersName->setText(u"Cy"_s);
     Form3->ComboBox1->setCurrentIndex(0);
@@ -247,7 +232,7 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
     QTest::mouseClick(Form1->RollButton, Qt::LeftButton);
     QCOMPARE(Form1->RollsLabel->text(), u"2"_s);
     showForAnotherPlayer();
-    const QByteArray before = fileBytes();
+    const QByteArray before = fileContents(SettingsPath);
 
     const MessageBoxAnswers answers({answer});
     Form3->PlayersName->clear();
@@ -259,12 +244,12 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
         QCOMPARE(PlayerName, typed);
         QVERIFY(!Form3->isVisible());
         QCOMPARE(Form1->RollsLabel->text(), u"1"_s);
-        QVERIFY(fileBytes().startsWith(DefaultLines + "name=" + typed.toUtf8() + "\r\n"));
+        QVERIFY(fileContents(SettingsPath).startsWith(DefaultLines + "name=" + typed.toUtf8() + "\r\n"));
     } else {
         QCOMPARE(PlayerName, u"Ann"_s);
         QVERIFY(Form3->isVisible());
         QCOMPARE(Form1->RollsLabel->text(), u"2"_s);
-        QCOMPARE(fileBytes(), before);
+        QCOMPARE(fileContents(SettingsPath), before);
     }
 }
 
@@ -285,7 +270,7 @@ void TestWelcomeWindow::newPlayerWithNothingTypedDuringAGameAsksThenGivesTheNoti
 void TestWelcomeWindow::laterShowingOffersCancelAndReadsNothing()
 {
     startGameAs(u"Ann"_s);
-    writeFile("name=Zed\r\ncolor1=clRed\r\n");
+    writeFileContents(SettingsPath, "name=Zed\r\ncolor1=clRed\r\n");
     showForAnotherPlayer();
     QVERIFY(Form3->Button3->isVisible());
     QVERIFY(!Form3->Button2->isVisible());
@@ -300,7 +285,7 @@ void TestWelcomeWindow::cancelLeavesTheGameUntouched()
     QTest::mouseClick(Form1->RollButton, Qt::LeftButton);
     QTest::mouseClick(Form1->ChanceButton, Qt::LeftButton);
     const GameState game = Form1->game();
-    const QByteArray file = fileBytes();
+    const QByteArray file = fileContents(SettingsPath);
 
     showForAnotherPlayer();
     QTest::keyClicks(Form3->PlayersName, u"Bob"_s);
@@ -312,12 +297,12 @@ void TestWelcomeWindow::cancelLeavesTheGameUntouched()
     QCOMPARE(Form1->game().PendingPoints, game.PendingPoints);
     QVERIFY(Form1->game().ItemSelected);
     QCOMPARE(PlayerName, u"Ann"_s);
-    QCOMPARE(fileBytes(), file);
+    QCOMPARE(fileContents(SettingsPath), file);
 }
 
 void TestWelcomeWindow::malformedFileShowsTheErrorAndTheWindowAnyway()
 {
-    writeFile("name=Ann\r\ncolor1=255 \r\nname=Bob\r\n");
+    writeFileContents(SettingsPath, "name=Ann\r\ncolor1=255 \r\nname=Bob\r\n");
     const MessageBoxAnswers answers({Ok});
     Form3->show();
     QCOMPARE(answers.texts(), QStringList {u"'255 ' is not a valid integer value."_s});
@@ -352,7 +337,7 @@ void TestWelcomeWindow::pastedLineBreakNeverReachesTheFile()
     Form3->PlayersName->insert(u"Eve\r\nhname=Eve\nhscore=999"_s);
     QTest::mouseClick(Form3->Button1, Qt::LeftButton);
     QCOMPARE(PlayerName, u"Evehname=Evehscore=9"_s);
-    QCOMPARE(fileBytes(), DefaultLines + "name=Evehname=Evehscore=9\r\n");
+    QCOMPARE(fileContents(SettingsPath), DefaultLines + "name=Evehname=Evehscore=9\r\n");
 }
 
 void TestWelcomeWindow::playIsInertWhileTheDiceTumble()
