@@ -19,7 +19,6 @@ constexpr QStringView AnimationOff = u"0";
 constexpr QStringView AnimationOn = u"1";
 constexpr qsizetype MaxNameLength = 20;
 
-// Characters with codes 0 to 32 count as blanks around names.
 bool isBlank(QChar c)
 {
     return c.unicode() <= u' ';
@@ -39,15 +38,6 @@ QStringView firstCharacters(QStringView text, qsizetype count)
     for (qsizetype taken = 0; taken < count && end < text.size(); ++taken)
         end += unitsOfCharacterAt(text, end);
     return text.first(end);
-}
-
-QStringView withoutBlanks(QStringView text)
-{
-    while (!text.isEmpty() && isBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && isBlank(text.back()))
-        text.chop(1);
-    return text;
 }
 
 // The key is followed by one separator character of any kind, which is skipped unread.
@@ -74,6 +64,15 @@ QString settingsLine(QStringView key, const QString &value)
 }
 
 } // namespace
+
+QStringView withoutBlanks(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
 
 void applySettingsLine(const QString &line, SettingsState &state)
 {

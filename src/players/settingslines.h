@@ -38,3 +38,6 @@ QStringList defaultSettingsLines();
 
 // The file's bytes as lines. Any of CR LF, LF or a lone CR ends a line.
 QStringList splitSettingsText(const QByteArray &bytes);
+
+// The text without the characters of codes 0 to 32 around it, as names are read.
+QStringView withoutBlanks(QStringView text);

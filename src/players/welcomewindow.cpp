@@ -7,6 +7,7 @@
 #include "game/gamestate.h"
 #include "players/playernamevalidator.h"
 #include "players/settings.h"
+#include "players/settingslines.h"
 #include "players/sharedstate.h"
 #include "widgets/kitcolor.h"
 #include "widgets/kitfonts.h"
@@ -63,18 +64,6 @@ void setFieldLook(QWidget *field)
         palette.setColor(role, toQColor(clWhite));
     field->setPalette(palette);
     field->setFont(tahomaFont(FieldFontSize));
-}
-
-// Names lose the characters of codes 0 to 32 around them.
-QString withoutBlanks(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start].unicode() <= u' ')
-        ++start;
-    while (end > start && text[end - 1].unicode() <= u' ')
-        --end;
-    return text.sliced(start, end - start);
 }
 
 // Leaving through the welcome window ends the message loop without closing the game window,
@@ -203,7 +192,7 @@ void TForm3::ComboBox1Change(int index)
 
 void TForm3::Button1Click()
 {
-    const QString typedName = withoutBlanks(PlayersName->text());
+    const QString typedName = withoutBlanks(PlayersName->text()).toString();
     const QString chosenName = typedName.isEmpty() ? ComboBox1->currentText() : typedName;
 
     if (GameStarted) {
