@@ -5,10 +5,10 @@
 #include "players/messageboxanswers.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -27,12 +27,6 @@ namespace {
 constexpr auto HangGuard = 60s;
 constexpr int LoopLeftByTheGuard = 99;
 
-QByteArray fileBytes()
-{
-    QFile file(SettingsPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestStartup : public QObject
@@ -49,6 +43,7 @@ private Q_SLOTS:
     void leavingThroughTheWelcomeWindowEndsWithoutSaving_data();
     void leavingThroughTheWelcomeWindowEndsWithoutSaving();
     void closingTheGameWindowSavesAndEnds();
+    void closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt();
     void failedSaveKeepsTheGameWindowOpen();
 
 private:
@@ -140,14 +135,14 @@ void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving()
         } else {
             Form3->show();
         }
-        before = fileBytes();
+        before = fileContents(SettingsPath);
         if (closeBox)
             Form3->close();
         else
             Form3->Button2->click();
     });
     QCOMPARE(status, 0);
-    QCOMPARE(fileBytes(), before);
+    QCOMPARE(fileContents(SettingsPath), before);
     QCOMPARE(Form1->isVisible(), duringAGame);
 }
 
@@ -160,7 +155,28 @@ void TestStartup::closingTheGameWindowSavesAndEnds()
         Form1->Exit1->trigger();
     });
     QCOMPARE(status, 0);
-    QCOMPARE(fileBytes(), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
+    QCOMPARE(fileContents(SettingsPath), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
+    QVERIFY(!Form1->isVisible());
+}
+
+void TestStartup::closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt()
+{
+    QByteArray savedWhileRolling;
+    bool rollRanToItsEnd = false;
+    const int status = runLoop([&] {
+        startGameAs(u"Ann"_s);
+        Form1->Animation1->trigger();
+        QTimer::singleShot(0, Form1, [&] {
+            Form1->close();
+            savedWhileRolling = fileContents(SettingsPath);
+        });
+        const int changesBefore = Form1->diceDisplay().faceChanges();
+        Form1->RollButton->click();
+        rollRanToItsEnd = Form1->diceDisplay().faceChanges() - changesBefore == 152;
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(savedWhileRolling, "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
+    QVERIFY(rollRanToItsEnd);
     QVERIFY(!Form1->isVisible());
 }
 
