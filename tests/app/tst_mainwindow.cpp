@@ -89,6 +89,7 @@ private Q_SLOTS:
     void animatedRollChangesFacesAsManyTimesAsItHasSteps();
     void animatedThirdRollLeavesRollDisabled();
     void facesShowTheBackgroundInTheirCorners();
+    void backgroundIsBandedFromAquaToBlue();
     void numberKeysHoldDiceUnderTheRulesOfAClick();
     void screenReadersHearTheDiceAndTheLabels();
 
@@ -532,6 +533,17 @@ void TestMainWindow::facesShowTheBackgroundInTheirCorners()
              window.pixelColor(m_form->Image5->geometry().right() + 5, corner.y() + 50).rgb());
     // The face itself is drawn: its centre is not the background.
     QVERIFY(window.pixelColor(corner + QPoint(48, 48)) != background);
+}
+
+void TestMainWindow::backgroundIsBandedFromAquaToBlue()
+{
+    const QImage window = m_form->centralWidget()->grab().toImage();
+    const auto rowColor = [&](int y) { return fromQColor(window.pixelColor(0, y)); };
+    QCOMPARE(rowColor(0), TColor(0x00FFFF00));
+    QCOMPARE(rowColor(1), TColor(0x00FFFF00));
+    QCOMPARE(rowColor(2), TColor(0x00FFFE00));
+    QCOMPARE(rowColor(201), TColor(0x00FF7F00));
+    QCOMPARE(rowColor(399), TColor(0x00FF0000));
 }
 
 void TestMainWindow::numberKeysHoldDiceUnderTheRulesOfAClick()
