@@ -21,9 +21,15 @@ tovik_install_packages() {
         "${missing[@]}"
 }
 
+# Builds one preset, or only the named targets of it.
 tovik_build() {
     local preset=$1
+    shift
     cd "$TOVIK_ROOT"
     [ -f "build/$preset/build.ninja" ] || cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
+    if [ $# -gt 0 ]; then
+        cmake --build --preset "$preset" --target "$@"
+    else
+        cmake --build --preset "$preset"
+    fi
 }
