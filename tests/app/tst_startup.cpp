@@ -5,13 +5,13 @@
 #include "players/messageboxanswers.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "programfixture.h"
 #include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
@@ -51,7 +51,7 @@ private:
     int runLoop(const std::function<void()> &steps);
     void startGameAs(const QString &name);
 
-    std::unique_ptr<QTemporaryDir> m_folder;
+    ProgramFixture m_program;
 };
 
 void TestStartup::initTestCase()
@@ -62,17 +62,12 @@ void TestStartup::initTestCase()
 
 void TestStartup::init()
 {
-    GameStarted = false;
-    PlayerName.clear();
-    createMainWindows();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
+    m_program.start();
 }
 
 void TestStartup::cleanup()
 {
-    destroyMainWindows();
-    m_folder.reset();
+    m_program.stop();
 }
 
 int TestStartup::runLoop(const std::function<void()> &steps)
@@ -87,7 +82,7 @@ int TestStartup::runLoop(const std::function<void()> &steps)
 
 void TestStartup::startGameAs(const QString &name)
 {
-    SettingsPath = m_folder->filePath(u"settings.cfg"_s);
+    SettingsPath = m_program.filePath(u"settings.cfg"_s);
     Form3->show();
     Form3->PlayersName->setText(name);
     Form3->Button1->click();
@@ -104,7 +99,8 @@ void TestStartup::applicationIsNamedTovikAndOutlivesItsWindows()
 
 void TestStartup::welcomeWindowComesFirstAndTheGameWindowHidden()
 {
-    QCOMPARE(SettingsPath, QCoreApplication::applicationDirPath() + u"/settings.cfg"_s);
+    QCOMPARE(m_program.settingsPathAtStart(),
+             QCoreApplication::applicationDirPath() + u"/settings.cfg"_s);
     QVERIFY(!Form3->isVisible());
     QVERIFY(!Form1->isVisible());
     QVERIFY(!GameStarted);
@@ -127,7 +123,7 @@ void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving()
 
     QByteArray before;
     const int status = runLoop([&] {
-        SettingsPath = m_folder->filePath(u"settings.cfg"_s);
+        SettingsPath = m_program.filePath(u"settings.cfg"_s);
         if (duringAGame) {
             startGameAs(u"Ann"_s);
             Form1->Animation1->trigger();

@@ -1,16 +1,14 @@
 #include "app/errors.h"
 #include "app/mainwindow.h"
-#include "app/startup.h"
-#include "game/gamestate.h"
 #include "players/settings.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "programfixture.h"
 #include "testfiles.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -49,26 +47,17 @@ private Q_SLOTS:
 
 private:
 
-    std::unique_ptr<QTemporaryDir> m_folder;
+    ProgramFixture m_program;
 };
 
 void TestSettings::init()
 {
-    GameStarted = false;
-    PlayerName.clear();
-    HighScore = 0;
-    HighScoreName.clear();
-    GradientStartColor = GradientEndColor = clBlack;
-    createMainWindows();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    SettingsPath = m_folder->filePath(u"settings.cfg"_s);
+    m_program.start();
 }
 
 void TestSettings::cleanup()
 {
-    destroyMainWindows();
-    m_folder.reset();
+    m_program.stop();
 }
 
 void TestSettings::missingFileIsCreatedWithTheThreeDefaultLines()
@@ -172,7 +161,7 @@ void TestSettings::emptyFileSetsNothingAndStaysEmpty()
 void TestSettings::unwritableDefaultFileRaisesAndSetsNothing()
 {
     // A path through a regular file cannot be created, even by root.
-    const QString blocker = m_folder->filePath(u"file"_s);
+    const QString blocker = m_program.filePath(u"file"_s);
     writeFileContents(SettingsPath, {});
     QVERIFY(QFile::rename(SettingsPath, blocker));
     SettingsPath = blocker + u"/settings.cfg"_s;

@@ -1,11 +1,11 @@
 #include "app/mainwindow.h"
-#include "app/startup.h"
 #include "game/gamestate.h"
 #include "game/random.h"
 #include "game/rollpacing.h"
 #include "players/messageboxanswers.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "programfixture.h"
 #include "testfiles.h"
 
 #include <QAction>
@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -65,27 +64,18 @@ private:
     void startGameAs(const QString &name);
     void showForAnotherPlayer();
 
-    std::unique_ptr<QTemporaryDir> m_folder;
+    ProgramFixture m_program;
 };
 
 void TestWelcomeWindow::init()
 {
     RollPacing::setEnabled(false);
-    GameStarted = false;
-    PlayerName.clear();
-    HighScore = 0;
-    HighScoreName.clear();
-    GradientStartColor = GradientEndColor = clBlack;
-    createMainWindows();
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    SettingsPath = m_folder->filePath(u"settings.cfg"_s);
+    m_program.start();
 }
 
 void TestWelcomeWindow::cleanup()
 {
-    destroyMainWindows();
-    m_folder.reset();
+    m_program.stop();
 }
 
 void TestWelcomeWindow::play(const QString &typedName)
@@ -317,7 +307,7 @@ void TestWelcomeWindow::failedSaveAfterPlayShowsTheErrorAndNoGame()
 {
     // A path through a regular file cannot be written, even by root.
     Form3->show();
-    SettingsPath = m_folder->filePath(u"settings.cfg/settings.cfg"_s);
+    SettingsPath = m_program.filePath(u"settings.cfg/settings.cfg"_s);
 
     const MessageBoxAnswers answers({Ok});
     play(u"Ann"_s);
