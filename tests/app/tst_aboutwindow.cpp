@@ -1,6 +1,7 @@
 #include "app/aboutwindow.h"
 #include "players/sharedstate.h"
 #include "widgets/kitsimplelabel.h"
+#include "urlrecorder.h"
 #include "windowtesting.h"
 
 #include <QDesktopServices>
@@ -9,18 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
-
-// Stands in for the desktop: records what it was asked to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 class TestAboutWindow : public QObject
 {

@@ -1,4 +1,5 @@
 #include "widgets/kitsimplelabel.h"
+#include "urlrecorder.h"
 
 #include <QDesktopServices>
 #include <QSignalSpy>
@@ -28,18 +29,6 @@ bool shows(const QImage &image, TColor color)
 }
 
 } // namespace
-
-// Stands in for the desktop: records what it was asked to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 class TestKitSimpleLabel : public QObject
 {
