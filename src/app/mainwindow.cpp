@@ -402,6 +402,8 @@ void TForm1::NewGame()
 
 void TForm1::RollButton1Click()
 {
+    if (!canBePressed(RollButton))
+        return;
     if (m_game.ItemSelected)
         UnSelectButton->setEnabled(false);
     m_game.MessageShown = false;
@@ -410,13 +412,17 @@ void TForm1::RollButton1Click()
 
 void TForm1::NewGameButtonClick()
 {
+    if (!canBePressed(NewGameButton))
+        return;
     NewGameButton->hide();
     NewGame();
 }
 
+// F2 is blocked with its menu during a roll, but the item itself stays enabled.
 void TForm1::New1Click()
 {
-    NewGame();
+    if (!m_rolling)
+        NewGame();
 }
 
 void TForm1::RollDice()
@@ -522,13 +528,15 @@ void TForm1::ScrSelect(QPushButton *button)
 
 void TForm1::selectCategory(Category category)
 {
+    if (!canBePressed(categoryButton(category)))
+        return;
     m_game.evaluate(category);
     ScrSelect(categoryButton(category));
 }
 
 void TForm1::UnSelectButtonClick()
 {
-    if (!m_game.ItemSelected)
+    if (!canBePressed(UnSelectButton) || !m_game.ItemSelected)
         return;
     m_game.ItemSelected = false;
     SelectedItemButton->setEnabled(true);

@@ -192,6 +192,8 @@ void TForm3::ComboBox1Change(int index)
 
 void TForm3::Button1Click()
 {
+    if (!canBePressed(Button1))
+        return;
     const QString typedName = withoutBlanks(PlayersName->text()).toString();
     const QString chosenName = typedName.isEmpty() ? ComboBox1->currentText() : typedName;
 
@@ -219,12 +221,14 @@ void TForm3::Button1Click()
 
 void TForm3::Button2Click()
 {
-    endWithoutSaving();
+    if (canBePressed(Button2))
+        endWithoutSaving();
 }
 
 void TForm3::Button3Click()
 {
-    hide();
+    if (canBePressed(Button3))
+        hide();
 }
 
 void TForm3::closeEvent(QCloseEvent *event)

@@ -58,6 +58,11 @@ void setLabelText(QLabel *label, const QString &text)
     label->adjustSize();
 }
 
+bool canBePressed(const QWidget *button)
+{
+    return button->isVisible() && button->isEnabled();
+}
+
 QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
                        const QFont &font)
 {

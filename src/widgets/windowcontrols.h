@@ -26,6 +26,11 @@ QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, c
                  TColor color);
 void setLabelText(QLabel *label, const QString &text);
 
+// Whether the player can press the button now. Qt clicks a button for its Alt+letter a moment
+// after the key, even when the button has been hidden or disabled in between, so every button's
+// handler asks this first.
+bool canBePressed(const QWidget *button);
+
 QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
                        const QFont &font);
 

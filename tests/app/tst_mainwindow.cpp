@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -59,7 +60,12 @@ std::uint32_t seedForRoll(const Dice &wanted, const std::array<quint8, 5> &held 
     }
 }
 
+// What the player does between an Alt+letter press and the click that Qt delivers late for it.
+enum class LateClickRace { UnSelectAfterAltR, RollClickAfterAltR, NewGameKeyAfterAltN };
+
 } // namespace
+
+Q_DECLARE_METATYPE(LateClickRace)
 
 class TestMainWindow : public QObject
 {
@@ -91,11 +97,14 @@ private Q_SLOTS:
     void facesShowTheBackgroundInTheirCorners();
     void backgroundIsBandedFromAquaToBlue();
     void numberKeysHoldDiceUnderTheRulesOfAClick();
+    void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data();
+    void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll();
     void screenReadersHearTheDiceAndTheLabels();
 
 private:
     void roll(const Dice &wanted);
     void selectAndCommit(Category category, const Dice &nextRoll);
+    void playThirteenTurns();
     bool menusEnabled() const;
     TransparentImage *image(int die) const;
 
@@ -136,6 +145,17 @@ void TestMainWindow::selectAndCommit(Category category, const Dice &nextRoll)
     QTest::mouseClick(m_form->categoryButton(category), Qt::LeftButton);
     QVERIFY(m_form->game().ItemSelected);
     roll(nextRoll);
+}
+
+// Every turn rolls 1 2 3 4 6 once and scores the next category, to the end of the game.
+void TestMainWindow::playThirteenTurns()
+{
+    m_form->New1->trigger();
+    roll({1, 2, 3, 4, 6});
+    for (int i = 0; i < CategoryCount; ++i) {
+        QTest::mouseClick(m_form->categoryButton(Category(i)), Qt::LeftButton);
+        roll({1, 2, 3, 4, 6});
+    }
 }
 
 bool TestMainWindow::menusEnabled() const
@@ -377,12 +397,7 @@ void TestMainWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow()
         recorded = window->Label3->text();
         window->reject();
     });
-    m_form->New1->trigger();
-    roll({1, 2, 3, 4, 6});
-    for (int i = 0; i < CategoryCount; ++i) {
-        QTest::mouseClick(m_form->categoryButton(Category(i)), Qt::LeftButton);
-        roll({1, 2, 3, 4, 6});
-    }
+    playThirteenTurns();
     QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("62"));
     QCOMPARE(answer.answered(), opens);
     QCOMPARE(recorded, opens ? QStringLiteral("62") : QString());
@@ -603,6 +618,59 @@ void TestMainWindow::screenReadersHearTheDiceAndTheLabels()
     roll({1, 1, 1, 1, 2});
     QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 1"));
     QCOMPARE(spoken(m_form->ScoreLabel), QStringLiteral("Score: 6"));
+}
+
+void TestMainWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data()
+{
+    QTest::addColumn<LateClickRace>("race");
+    QTest::addColumn<QString>("rolls");
+    QTest::addColumn<int>("faceChanges");
+    QTest::newRow("Alt+R, then Un-Select after the third roll")
+            << LateClickRace::UnSelectAfterAltR << QStringLiteral("3") << 0;
+    QTest::newRow("Alt+R, then a click on ROLL")
+            << LateClickRace::RollClickAfterAltR << QStringLiteral("2") << 152;
+    QTest::newRow("Alt+N, then F2 at game over")
+            << LateClickRace::NewGameKeyAfterAltN << QStringLiteral("1") << 152;
+}
+
+void TestMainWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll()
+{
+    QFETCH(LateClickRace, race);
+    QFETCH(QString, rolls);
+    QFETCH(int, faceChanges);
+    QPushButton *pressed = m_form->RollButton;
+    if (race == LateClickRace::UnSelectAfterAltR) {
+        m_form->New1->trigger();
+        roll({1, 1, 2, 2, 3});
+        roll({3, 3, 4, 5, 6});
+        QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
+    } else if (race == LateClickRace::RollClickAfterAltR) {
+        m_form->New1->trigger();
+    } else {
+        playThirteenTurns();
+        pressed = m_form->NewGameButton;
+    }
+    m_form->Animation1->setChecked(race != LateClickRace::UnSelectAfterAltR);
+    const int changesBefore = m_form->diceDisplay().faceChanges();
+
+    QTest::keyClick(m_form.get(), pressed == m_form->RollButton ? Qt::Key_R : Qt::Key_N,
+                    Qt::AltModifier);
+    QVERIFY(pressed->isDown()); // its click is on the way
+    // Inside a roll the late click is waited for while the dice tumble. A click on ROLL reaches
+    // the spy only after its roll, so there the spy sees the late click alone.
+    const QSignalSpy clicks(pressed, &QPushButton::clicked);
+    QTimer::singleShot(0, m_form.get(), [&] { QTRY_VERIFY(!clicks.isEmpty()); });
+    if (race == LateClickRace::UnSelectAfterAltR)
+        QTest::mouseClick(m_form->UnSelectButton, Qt::LeftButton);
+    else if (race == LateClickRace::RollClickAfterAltR)
+        QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    else
+        QTest::keyClick(m_form.get(), Qt::Key_F2);
+    QTRY_VERIFY(!clicks.isEmpty());
+
+    QCOMPARE(m_form->RollsLabel->text(), rolls);
+    QCOMPARE(m_form->diceDisplay().faceChanges() - changesBefore, faceChanges);
+    QVERIFY(!m_form->isRolling());
 }
 
 QTEST_MAIN(TestMainWindow)
