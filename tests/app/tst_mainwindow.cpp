@@ -479,6 +479,7 @@ void TestMainWindow::animatedRollLocksTheWindowWhileTheDiceTumble()
         QVERIFY(!m_form->Held3->isVisible());
         const int score = m_form->game().Score;
         QTest::keyClick(m_form.get(), Qt::Key_F2);
+        m_form->New1->trigger(); // as a screen reader may, past the disabled menu
         QCOMPARE(m_form->game().Score, score);
         QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
     });
