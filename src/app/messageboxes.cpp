@@ -20,7 +20,7 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text)
     box.setDefaultButton(static_cast<QPushButton *>(yes));
     box.setEscapeButton(no);
     box.exec();
-    return box.clickedButton() != no;
+    return box.clickedButton() == yes;
 }
 
 void warn(QWidget *parent, const QString &title, const QString &text)

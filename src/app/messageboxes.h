@@ -13,8 +13,9 @@ inline constexpr auto ApplicationTitle = u"Tovik";
 // The error box: the application's title, the error icon and one OK button.
 void error(const QString &text);
 
-// A question with "&Yes" (default) and "&No" (Escape) under a warning icon. Only "&No" answers
-// no: closing the box any other way counts as yes.
+// A question with "&Yes" (default) and "&No" (Escape) under a warning icon. Only "&Yes" answers
+// yes: the close box answers no, as Escape does, since a box closed without an answer must
+// change nothing.
 bool askYesNo(QWidget *parent, const QString &title, const QString &text);
 
 // A notice with a warning icon and a single "OK" button.

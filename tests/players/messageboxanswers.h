@@ -6,11 +6,13 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
-// Answers the message boxes that open, one after another, with the buttons named in turn, and
-// keeps what each box said. A box beyond the answers given is escaped, so that a test never
-// hangs on it. Polling stops when this object goes, so an answer never leaks into a later test.
+// Answers the message boxes that open, one after another, with the buttons named in turn or with
+// the close box or the Escape key, and keeps what each box said. A box beyond the answers given
+// is dismissed without an answer, so that a test never hangs on it. Polling stops when this
+// object goes, so an answer never leaks into a later test.
 class MessageBoxAnswers
 {
 public:
@@ -27,6 +29,10 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { answer(); });
         m_timer.start();
     }
+
+    // Answers that close a box without pressing one of its buttons.
+    static inline const QString CloseBox = QStringLiteral("(close box)");
+    static inline const QString EscapeKey = QStringLiteral("(Escape key)");
 
     const QList<Box> &boxes() const { return m_boxes; }
 
@@ -52,6 +58,14 @@ private:
             return;
         }
         const QString wanted = m_buttons.takeFirst();
+        if (wanted == CloseBox) {
+            box->close();
+            return;
+        }
+        if (wanted == EscapeKey) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
         for (QAbstractButton *button : box->buttons()) {
             if (button->text() == wanted) {
                 button->click();

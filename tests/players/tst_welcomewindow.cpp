@@ -209,6 +209,10 @@ void TestWelcomeWindow::playDuringAGameAsksFirst_data()
     QTest::newRow("same player, no") << u"Ann"_s << SamePlayerQuestion << No;
     QTest::newRow("other player, yes") << u"Bob"_s << OtherPlayerQuestion << Yes;
     QTest::newRow("other player, no") << u"Bob"_s << OtherPlayerQuestion << No;
+    QTest::newRow("other player, close box")
+            << u"Bob"_s << OtherPlayerQuestion << MessageBoxAnswers::CloseBox;
+    QTest::newRow("other player, Escape")
+            << u"Bob"_s << OtherPlayerQuestion << MessageBoxAnswers::EscapeKey;
     QTest::newRow("letter case makes another player, yes")
             << u"ann"_s << OtherPlayerQuestion << Yes;
 }
