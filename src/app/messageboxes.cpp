@@ -5,16 +5,30 @@
 
 namespace MessageBoxes {
 
+namespace {
+
+// Messages may quote a player's name or a line of the settings file: they are shown as they
+// are, never read as markup.
+void setMessage(QMessageBox &box, const QString &text)
+{
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
+
+} // namespace
+
 void error(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf16(ApplicationTitle), text);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf16(ApplicationTitle), QString());
+    setMessage(box, text);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 bool askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, title, QString(), QMessageBox::NoButton, parent);
+    setMessage(box, text);
     QAbstractButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QAbstractButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(static_cast<QPushButton *>(yes));
@@ -25,7 +39,8 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text)
 
 void warn(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, title, QString(), QMessageBox::NoButton, parent);
+    setMessage(box, text);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

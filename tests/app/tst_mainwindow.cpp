@@ -100,6 +100,7 @@ private Q_SLOTS:
     void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data();
     void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll();
     void screenReadersHearTheDiceAndTheLabels();
+    void commentatorShowsANameAsTypedNotAsMarkup();
 
 private:
     void roll(const Dice &wanted);
@@ -672,6 +673,18 @@ void TestMainWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll()
     QCOMPARE(m_form->RollsLabel->text(), rolls);
     QCOMPARE(m_form->diceDisplay().faceChanges() - changesBefore, faceChanges);
     QVERIFY(!m_form->isRolling());
+}
+
+void TestMainWindow::commentatorShowsANameAsTypedNotAsMarkup()
+{
+    PlayerName = QStringLiteral("<b>Al</b>");
+    std::uint32_t seed = 0;
+    while (RandomGenerator(seed).next(3) == 0) // the one welcome without the name
+        ++seed;
+    processRandom().setSeed(seed);
+    m_form->New1->trigger();
+    QVERIFY(m_form->CPUMessage->text().contains(PlayerName));
+    QCOMPARE(m_form->CPUMessage->textFormat(), Qt::PlainText);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -21,6 +21,7 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        Qt::TextFormat format;
     };
 
     explicit MessageBoxAnswers(QStringList buttons = {}) : m_buttons(std::move(buttons))
@@ -52,7 +53,7 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        m_boxes.append({box->windowTitle(), box->text(), box->icon()});
+        m_boxes.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
         if (m_buttons.isEmpty()) {
             box->reject();
             return;

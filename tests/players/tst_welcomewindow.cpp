@@ -235,6 +235,7 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
     QCOMPARE(answers.texts(), QStringList {question});
     QCOMPARE(answers.boxes().constFirst().title, u"Warning"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Warning);
+    QCOMPARE(answers.boxes().constFirst().format, Qt::PlainText);
     if (answer == Yes) {
         QCOMPARE(PlayerName, typed);
         QVERIFY(!Form3->isVisible());
