@@ -269,9 +269,11 @@ void TForm1::connectControls()
     connect(Image3, &TransparentImage::mouseDown, this, &TForm1::Image3MouseDown);
     connect(Image4, &TransparentImage::mouseDown, this, &TForm1::Image4MouseDown);
     connect(Image5, &TransparentImage::mouseDown, this, &TForm1::Image5MouseDown);
-    // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse.
+    // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse; a key
+    // held down toggles once, as a mouse button held down does.
     for (int die = 0; die < int(DieLefts.size()); ++die) {
         auto *holdKey = new QShortcut(QKeySequence(Qt::Key_1 + die), this);
+        holdKey->setAutoRepeat(false);
         connect(holdKey, &QShortcut::activated, this, [this, die] { toggleHold(die); });
     }
 

@@ -575,6 +575,9 @@ void TestMainWindow::numberKeysHoldDiceUnderTheRulesOfAClick()
     QVERIFY(m_form->Held1->isVisible() && m_form->Held5->isVisible());
     QTest::keyClick(m_form.get(), Qt::Key_5);
     QVERIFY(!m_form->Held5->isVisible());
+    // A key held down toggles once: its repeats do nothing.
+    QTest::simulateEvent(m_form.get(), true, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
+    QVERIFY(m_form->Held1->isVisible());
 
     m_form->Animation1->trigger();
     bool tried = false;
