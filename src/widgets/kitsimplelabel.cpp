@@ -112,6 +112,19 @@ void TKitSimpleLabel::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_leftPressed = true;
+    markVisited();
+}
+
+// The second press of a double click marks the link as any press does, but only a press and
+// its release open the target, so a double click opens it once.
+void TKitSimpleLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        markVisited();
+}
+
+void TKitSimpleLabel::markVisited()
+{
     if (isLink()) {
         ++m_visitCount;
         setFontColor(m_activeColor);

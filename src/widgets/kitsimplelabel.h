@@ -39,11 +39,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     bool isLink() const;
     void setFontColor(TColor color);
     void setUnderline(bool underline);
+    void markVisited();
     void adjustBounds();
     void click();
     QString jumpTarget(bool mailtoForAddresses) const;

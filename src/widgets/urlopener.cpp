@@ -5,7 +5,6 @@
 
 bool openUrl(const QString &target)
 {
-    // Accept what a user would type into a browser or a shell: "www.example.com" and plain
-    // file paths as well as full addresses.
-    return QDesktopServices::openUrl(QUrl::fromUserInput(target));
+    // The target goes to the desktop as it stands: no scheme is guessed for it.
+    return QDesktopServices::openUrl(QUrl(target));
 }
