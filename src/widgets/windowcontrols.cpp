@@ -67,6 +67,9 @@ QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geo
                        const QFont &font)
 {
     auto *button = new QPushButton(caption, parent);
+    // No window makes a button its default, so Enter in a text box or on a radio button presses
+    // nothing; in a dialog Qt would otherwise press the first button.
+    button->setAutoDefault(false);
     button->setGeometry(geometry);
     button->setFont(font);
     return button;

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void cancelAndCloseBoxChangeNothing_data();
     void cancelAndCloseBoxChangeNothing();
     void systemColoursAndNoColourPaint();
+    void enterOnARadioButtonNeitherAppliesNorCloses();
 
 private:
     static void useColours(TColor start, TColor end);
@@ -216,6 +217,17 @@ void TestColorSchemeDialog::systemColoursAndNoColourPaint()
     QCOMPARE(shownColumn(dialog.Fill1, 0).first(), colorToRgb(clBtnFace));
     QCOMPARE(shownColumn(dialog.Fill2, 0).first(), colorToRgb(clNone));
     verifyBackground(&dialog, colorToRgb(clBtnFace), colorToRgb(clNone));
+}
+
+void TestColorSchemeDialog::enterOnARadioButtonNeitherAppliesNorCloses()
+{
+    TPrefForm dialog;
+    dialog.show();
+    pick(dialog.Fill1, Picked);
+    dialog.RadioButton1->setFocus();
+    QTest::keyClick(dialog.RadioButton1, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    verifyGameWindowColours(clRed, clLime);
 }
 
 QTEST_MAIN(TestColorSchemeDialog)
