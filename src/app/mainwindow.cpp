@@ -83,7 +83,7 @@ constexpr int CpuFontSize = 27;
 QLabel *makeLabel(const QString &text, QWidget *parent, const QFont &font, TColor color)
 {
     auto *label = new QLabel(text, parent);
-    // The commentator quotes the player's name, which is shown as typed, never read as markup.
+    // Shown as it stands: the commentator quotes the player's name, which is never markup.
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     setTextColor(label, color);
