@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/mainwindow.h"
+#include "app/terminationsignals.h"
 #include "players/welcomewindow.h"
 
 #include <QApplication>
@@ -30,9 +31,25 @@ void destroyMainWindows()
     Form3 = nullptr;
 }
 
+void closeAsTheCloseBoxDoes()
+{
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (!modal->close())
+            break;
+    }
+    if (Form1->isVisible())
+        Form1->close();
+    else
+        Form3->close();
+}
+
 int runProgram()
 {
     createMainWindows();
+    const TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested,
+                     closeAsTheCloseBoxDoes);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, closeAsTheCloseBoxDoes);
     return runMainWindows();
 }
 

@@ -11,8 +11,14 @@ void setUpApplication();
 void createMainWindows();
 void destroyMainWindows();
 
+// Ends the program as the close boxes do, for a session that ends or a termination signal:
+// modal windows are closed as by their close boxes, then the game window once it has been
+// shown, which saves the settings, or else the welcome window.
+void closeAsTheCloseBoxDoes();
+
 // Creates the two windows, shows the welcome window from inside the message loop, runs the loop
-// until the program ends and destroys the windows. Returns the exit status.
+// until the program ends and destroys the windows. Returns the exit status. The end of the
+// desktop session and the termination signals close the program on the way.
 int runProgram();
 
 // The part of runProgram after the windows exist, for tests that redirect the settings file.
