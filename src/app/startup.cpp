@@ -12,6 +12,8 @@ void setUpApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tovik"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
+    // Wayland desktops find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tovik"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/tovik.png")));
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }

@@ -2,8 +2,9 @@
 
 // The program's life, from the application object's set-up to the end of its message loop.
 
-// The title "Tovik", which also groups the windows under one task-bar entry, the icon and the
-// version; the application ends where the program asks it to, not when its last window closes.
+// The title "Tovik", which also groups the windows under one task-bar entry, the icon, the name
+// of the menu entry that Wayland desktops match the windows with, and the version; the
+// application ends where the program asks it to, not when its last window closes.
 void setUpApplication();
 
 // The two windows that live for the whole run, reached through Form3 and Form1: the welcome
