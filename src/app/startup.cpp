@@ -35,10 +35,6 @@ void destroyMainWindows()
 
 void closeAsTheCloseBoxDoes()
 {
-    while (QWidget *modal = QApplication::activeModalWidget()) {
-        if (!modal->close())
-            break;
-    }
     if (Form1->isVisible())
         Form1->close();
     else

@@ -12,9 +12,9 @@ void setUpApplication();
 void createMainWindows();
 void destroyMainWindows();
 
-// Ends the program as the close boxes do, for a session that ends or a termination signal:
-// modal windows are closed as by their close boxes, then the game window once it has been
-// shown, which saves the settings, or else the welcome window.
+// Ends the program as the close boxes do, for a session that ends or a termination signal: the
+// game window's once it is shown, which saves the settings, or else the welcome window's. A
+// modal window open meanwhile ends with the message loops that the ending stops.
 void closeAsTheCloseBoxDoes();
 
 // Creates the two windows, shows the welcome window from inside the message loop, runs the loop
