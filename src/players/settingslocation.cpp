@@ -6,11 +6,11 @@
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString namedSettingsFile;
-
-using namespace Qt::StringLiterals;
 
 // The system's own answer for the user at hand, ACLs and read-only mounts included.
 bool isWritable(const QString &path)

@@ -31,16 +31,14 @@ def run_game(executable, display_name, folder, settings_path):
                             env=environment)
 
 
-def signal_saves_and_ends(executable, display_name, folder, number):
+def signal_saves_and_ends(executable, connection, folder, number):
     settings_path = os.path.join(folder, f"{number.name}.cfg")
-    program = run_game(executable, display_name, folder, settings_path)
+    program = run_game(executable, connection.get_display_name(), folder, settings_path)
     try:
-        connection = display.Display(display_name)
         play(connection)
         os.remove(settings_path)
         program.send_signal(number)
         wait_for(lambda: program.poll() is not None, "the program to end")
-        connection.close()
     finally:
         if program.poll() is None:
             program.kill()
@@ -50,12 +48,12 @@ def signal_saves_and_ends(executable, display_name, folder, number):
         assert settings.read() == SETTINGS, f"{number.name}: settings not saved"
 
 
-def second_signal_ends_a_stuck_close(executable, display_name, folder):
+def second_signal_ends_a_stuck_close(executable, connection, folder):
     settings_folder = os.path.join(folder, "saves")
     os.mkdir(settings_folder)
-    program = run_game(executable, display_name, folder, os.path.join(settings_folder, "a.cfg"))
+    program = run_game(executable, connection.get_display_name(), folder,
+                       os.path.join(settings_folder, "a.cfg"))
     try:
-        connection = display.Display(display_name)
         play(connection)
         # A file where the settings' folder was: the save at the close fails.
         os.rename(settings_folder, settings_folder + ".gone")
@@ -65,7 +63,6 @@ def second_signal_ends_a_stuck_close(executable, display_name, folder):
         assert program.poll() is None, "the program ended despite the failed save"
         program.send_signal(signal.SIGTERM)
         wait_for(lambda: program.poll() is not None, "the program to end")
-        connection.close()
     finally:
         if program.poll() is None:
             program.kill()
@@ -77,11 +74,15 @@ def main():
     executable = os.path.abspath(sys.argv[1])
     folder = tempfile.mkdtemp(prefix="tovik-endonsignal-")
     server, display_name = start_x_server()
+    # One connection for all the cases: an X server that loses its last client resets, and
+    # would refuse the next one meanwhile.
+    connection = display.Display(display_name)
     try:
         for number in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
-            signal_saves_and_ends(executable, display_name, folder, number)
-        second_signal_ends_a_stuck_close(executable, display_name, folder)
+            signal_saves_and_ends(executable, connection, folder, number)
+        second_signal_ends_a_stuck_close(executable, connection, folder)
     finally:
+        connection.close()
         server.terminate()
         server.wait()
         shutil.rmtree(folder, ignore_errors=True)
