@@ -1,6 +1,7 @@
 """Driving the real program on its own X server as a player would: keys, and a game started.
 
-Shared by the end-to-end tests; the X server and window helpers come from firststart.py.
+Shared by the end-to-end tests and the screenshot tool; the X server and window helpers come
+from firststart.py.
 """
 
 import time
@@ -15,13 +16,15 @@ GAME_TITLE = "Tovik v2"
 
 
 def press(connection, keys):
-    """Presses the keys together, as a chord, then lets them go."""
+    """Presses the keys together, as a chord, then lets them go, and gives the program a moment
+    to act on them."""
     codes = [connection.keysym_to_keycode(XK.string_to_keysym(key)) for key in keys]
     for code in codes:
         xtest.fake_input(connection, X.KeyPress, code)
     for code in reversed(codes):
         xtest.fake_input(connection, X.KeyRelease, code)
     connection.sync()
+    time.sleep(0.3)
 
 
 def play(connection, name=None):
