@@ -9,26 +9,14 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "app"))
 from firststart import find_window, start_x_server, wait_for  # noqa: E402
+from xgame import press  # noqa: E402
 
-from Xlib import X, XK, display  # noqa: E402
-from Xlib.ext import xtest  # noqa: E402
+from Xlib import X, display  # noqa: E402
 
 SETTINGS = b"color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\nname=Ann\r\n"
-
-
-def press(connection, keys):
-    """Presses the keys together, as a chord, then lets them go."""
-    codes = [connection.keysym_to_keycode(XK.string_to_keysym(key)) for key in keys]
-    for code in codes:
-        xtest.fake_input(connection, X.KeyPress, code)
-    for code in reversed(codes):
-        xtest.fake_input(connection, X.KeyRelease, code)
-    connection.sync()
-    time.sleep(0.3)
 
 
 def main():

@@ -1,8 +1,11 @@
-// Draws the program's pictures: the six die faces and the HELD marker as 24-bit BMP files, and
-// the program icon as a PNG. Run it with the assets folder as its argument.
+// Draws the program's pictures: the six die faces and the HELD marker as 24-bit BMP files, the
+// program icon as a PNG, and the icons that the desktop shows for the installed program: the
+// same picture as an SVG and as PNGs of every size in the hicolor theme's layout. Run it with
+// the assets folder as its argument.
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QList>
@@ -39,6 +42,8 @@ constexpr int LetterPitch = 25;
 constexpr int IconSize = 32;
 const QColor IconTop(0, 255, 255);
 const QColor IconBottom(0, 0, 255);
+constexpr int ThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+constexpr char ThemeIconName[] = "org.example.tovik";
 
 struct Die
 {
@@ -149,7 +154,7 @@ QList<QPointF> subsamplesOf(int x, int y)
 // the key colour; inside, pips and rim are smoothed.
 QImage drawFace(int value)
 {
-    const Die die{QPointF(0, 0), FaceSize, FaceCornerRadius, FaceEdgeWidth, value};
+    const Die die {QPointF(0, 0), FaceSize, FaceCornerRadius, FaceEdgeWidth, value};
     QImage face(FaceSize, FaceSize, QImage::Format_RGB888);
     for (int y = 0; y < FaceSize; ++y) {
         for (int x = 0; x < FaceSize; ++x) {
@@ -213,16 +218,29 @@ QColor blend(const QColor &from, const QColor &to, double t)
                   int(std::lround(from.blue() + (to.blue() - from.blue()) * t)));
 }
 
-// Two dice, the second overlapping the first, over the windows' default gradient.
-QImage drawIcon()
+// Two dice, the second overlapping the first, on an icon of 32 units a side.
+const QList<Die> IconDice = {{QPointF(2, 3), 17, 3.5, 1.2, 5}, {QPointF(13, 12), 17, 3.5, 1.2, 3}};
+
+QList<Die> iconDiceAt(int size)
 {
-    const QList<Die> dice = {{QPointF(2, 3), 17, 3.5, 1.2, 5}, {QPointF(13, 12), 17, 3.5, 1.2, 3}};
-    QImage icon(IconSize, IconSize, QImage::Format_RGB888);
-    for (int y = 0; y < IconSize; ++y) {
-        for (int x = 0; x < IconSize; ++x) {
+    const double scale = double(size) / IconSize;
+    QList<Die> dice;
+    for (const Die &die : IconDice)
+        dice.append({die.origin * scale, die.size * scale, die.cornerRadius * scale,
+                     die.edgeWidth * scale, die.value});
+    return dice;
+}
+
+// The two dice over the windows' default gradient.
+QImage drawIcon(int size)
+{
+    const QList<Die> dice = iconDiceAt(size);
+    QImage icon(size, size, QImage::Format_RGB888);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             QList<QColor> samples;
             for (QPointF point : subsamplesOf(x, y)) {
-                QColor color = blend(IconTop, IconBottom, point.y() / IconSize);
+                QColor color = blend(IconTop, IconBottom, point.y() / size);
                 for (const Die &die : dice) {
                     const QColor onDie = dieSample(die, point, true);
                     if (onDie.isValid())
@@ -234,6 +252,81 @@ QImage drawIcon()
         }
     }
     return icon;
+}
+
+// One die in SVG: the rim in the same light as the sampled dice, its lit top and left parts cut
+// at the corners' diagonals, the white face inside it and the pips.
+QString dieSvg(const Die &die)
+{
+    const double x = die.origin.x(), y = die.origin.y(), s = die.size, e = die.edgeWidth;
+    const QString outline = QStringLiteral("x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" rx=\"%4\"")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(s)
+                                    .arg(die.cornerRadius);
+    const QString clip = QStringLiteral("die%1").arg(die.value);
+    QString svg = QStringLiteral("<clipPath id=\"%1\"><rect %2/></clipPath>\n").arg(clip, outline);
+    svg += QStringLiteral("<rect %1 fill=\"%2\"/>\n").arg(outline, edgeColor({0, 1}).name());
+    svg += QStringLiteral("<g clip-path=\"url(#%1)\">\n").arg(clip);
+    svg += QStringLiteral("<polygon points=\"%1,%2 %3,%2 %4,%5\" fill=\"%6\"/>\n")
+                   .arg(x)
+                   .arg(y)
+                   .arg(x + s)
+                   .arg(x + s / 2)
+                   .arg(y + s / 2)
+                   .arg(edgeColor({0, -1}).name());
+    svg += QStringLiteral("<polygon points=\"%1,%2 %3,%4 %1,%5\" fill=\"%6\"/>\n")
+                   .arg(x)
+                   .arg(y)
+                   .arg(x + s / 2)
+                   .arg(y + s / 2)
+                   .arg(y + s)
+                   .arg(edgeColor({-1, 0}).name());
+    svg += QStringLiteral("</g>\n");
+    svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" rx=\"%4\" "
+                          "fill=\"#ffffff\"/>\n")
+                   .arg(x + e)
+                   .arg(y + e)
+                   .arg(s - 2 * e)
+                   .arg(std::max(0.0, die.cornerRadius - e));
+    const double scale = s / FaceSize;
+    for (QPoint place : pipPlaces(die.value))
+        svg += QStringLiteral("<ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\"/>\n")
+                       .arg(x + PipColumns[place.x()] * scale)
+                       .arg(y + PipRows[place.y()] * scale)
+                       .arg(PipRadiusX * scale)
+                       .arg(PipRadiusY * scale);
+    return svg;
+}
+
+// The icon as the sampled one shows it, on the same 32-unit square, for any size.
+QByteArray drawIconSvg()
+{
+    QString svg
+            = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                             "viewBox=\"0 0 %1 %1\">\n"
+                             "<linearGradient id=\"ground\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+                             "<stop offset=\"0\" stop-color=\"%2\"/>"
+                             "<stop offset=\"1\" stop-color=\"%3\"/></linearGradient>\n"
+                             "<rect width=\"%1\" height=\"%1\" fill=\"url(#ground)\"/>\n")
+                      .arg(IconSize)
+                      .arg(IconTop.name(), IconBottom.name());
+    for (const Die &die : IconDice)
+        svg += dieSvg(die);
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
+}
+
+bool saveText(const QByteArray &text, const QString &path)
+{
+    QFile file(path);
+    if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly)
+        || file.write(text) != text.size()) {
+        std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
 }
 
 bool save(const QImage &image, const QString &path, const char *format)
@@ -255,6 +348,12 @@ int main(int argc, char *argv[])
         ok &= save(drawFace(value), QStringLiteral("%1/dice/face%2.bmp").arg(assets).arg(value),
                    "BMP");
     ok &= save(drawHeldMarker(), assets + QStringLiteral("/dice/held.bmp"), "BMP");
-    ok &= save(drawIcon(), assets + QStringLiteral("/icon/tovik.png"), "PNG");
+    ok &= save(drawIcon(IconSize), assets + QStringLiteral("/icon/tovik.png"), "PNG");
+    const QString theme = assets + QStringLiteral("/icon/hicolor/");
+    for (int size : ThemeIconSizes)
+        ok &= save(drawIcon(size),
+                   theme + QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(ThemeIconName), "PNG");
+    ok &= saveText(drawIconSvg(),
+                   theme + QStringLiteral("scalable/apps/%1.svg").arg(ThemeIconName));
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/mainwindow.h"
+#include "app/terminationsignals.h"
 #include "players/welcomewindow.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@ void setUpApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tovik"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
+    // Wayland desktops find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tovik"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/tovik.png")));
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
@@ -30,9 +33,21 @@ void destroyMainWindows()
     Form3 = nullptr;
 }
 
+void closeAsTheCloseBoxDoes()
+{
+    if (Form1->isVisible())
+        Form1->close();
+    else
+        Form3->close();
+}
+
 int runProgram()
 {
     createMainWindows();
+    const TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested,
+                     closeAsTheCloseBoxDoes);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, closeAsTheCloseBoxDoes);
     return runMainWindows();
 }
 

@@ -2,8 +2,9 @@
 
 // The program's life, from the application object's set-up to the end of its message loop.
 
-// The title "Tovik", which also groups the windows under one task-bar entry, the icon and the
-// version; the application ends where the program asks it to, not when its last window closes.
+// The title "Tovik", which also groups the windows under one task-bar entry, the icon, the name
+// of the menu entry that Wayland desktops match the windows with, and the version; the
+// application ends where the program asks it to, not when its last window closes.
 void setUpApplication();
 
 // The two windows that live for the whole run, reached through Form3 and Form1: the welcome
@@ -11,8 +12,14 @@ void setUpApplication();
 void createMainWindows();
 void destroyMainWindows();
 
+// Ends the program as the close boxes do, for a session that ends or a termination signal: the
+// game window's once it is shown, which saves the settings, or else the welcome window's. A
+// modal window open meanwhile ends with the message loops that the ending stops.
+void closeAsTheCloseBoxDoes();
+
 // Creates the two windows, shows the welcome window from inside the message loop, runs the loop
-// until the program ends and destroys the windows. Returns the exit status.
+// until the program ends and destroys the windows. Returns the exit status. The end of the
+// desktop session and the termination signals close the program on the way.
 int runProgram();
 
 // The part of runProgram after the windows exist, for tests that redirect the settings file.

@@ -2,6 +2,7 @@
 
 #include "app/errors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -75,6 +76,12 @@ void writeSettingsFile(const QString &path, const QStringList &lines)
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += line.toUtf8() + LineEnd;
+
+    // The user's configuration folder may not hold a folder for the program yet.
+    const QString folder = QFileInfo(path).absolutePath();
+    errno = 0;
+    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder))
+        throw InOutError(lastFileError());
 
     QSaveFile file(path);
     errno = 0;

@@ -8,6 +8,7 @@
 #include "players/playernamevalidator.h"
 #include "players/settings.h"
 #include "players/settingslines.h"
+#include "players/settingslocation.h"
 #include "players/sharedstate.h"
 #include "widgets/kitcolor.h"
 #include "widgets/kitfonts.h"
@@ -148,7 +149,7 @@ void TForm3::followGameWindow(const TForm1 *gameWindow)
 
 void TForm3::FormCreate()
 {
-    SettingsPath = QCoreApplication::applicationDirPath() + QStringLiteral("/settings.cfg");
+    SettingsPath = settingsFileLocation();
 }
 
 void TForm3::showEvent(QShowEvent *event)

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void closingTheGameWindowSavesAndEnds();
     void closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt();
     void failedSaveKeepsTheGameWindowOpen();
+    void requestToEndClosesAsTheCloseBoxDoes_data();
+    void requestToEndClosesAsTheCloseBoxDoes();
 
 private:
     // Runs the message loop with steps queued as its first event; returns the loop's status.
@@ -191,6 +193,45 @@ void TestStartup::failedSaveKeepsTheGameWindowOpen()
     QCOMPARE(answers.boxes().size(), 1);
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
+}
+
+void TestStartup::requestToEndClosesAsTheCloseBoxDoes_data()
+{
+    QTest::addColumn<bool>("duringAGame");
+    QTest::addColumn<bool>("dialogOpen");
+
+    QTest::newRow("before the first game") << false << false;
+    QTest::newRow("during a game") << true << false;
+    QTest::newRow("with the colour dialog open") << true << true;
+}
+
+void TestStartup::requestToEndClosesAsTheCloseBoxDoes()
+{
+    QFETCH(bool, duringAGame);
+    QFETCH(bool, dialogOpen);
+
+    QByteArray before;
+    const int status = runLoop([&] {
+        if (duringAGame) {
+            startGameAs(u"Ann"_s);
+            Form1->Animation1->trigger();
+        } else {
+            SettingsPath = m_program.filePath(u"settings.cfg"_s);
+            Form3->show();
+        }
+        before = fileContents(SettingsPath);
+        if (dialogOpen) {
+            QTimer::singleShot(0, Form1, closeAsTheCloseBoxDoes);
+            Form1->Preferences1->trigger();
+        } else {
+            closeAsTheCloseBoxDoes();
+        }
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(fileContents(SettingsPath),
+             duringAGame ? "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n"
+                         : before);
 }
 
 QTEST_MAIN(TestStartup)

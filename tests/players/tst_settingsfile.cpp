@@ -24,7 +24,7 @@ constexpr rlim_t SmallFileLimit = 16;
 const QByteArray OldText = "color1=clRed\r\ncolor2=clNavy\r\nanimation=1\r\nname=Ann\r\n";
 
 // Names of the paths a test case uses, inside its temporary folder.
-enum class Place { File, Missing, Directory, ThroughFile, InMissingDirectory };
+enum class Place { File, Missing, Directory, ThroughFile };
 
 QString pathFor(const QTemporaryDir &dir, Place place)
 {
@@ -37,10 +37,15 @@ QString pathFor(const QTemporaryDir &dir, Place place)
         return dir.filePath(u"folder"_s);
     case Place::ThroughFile:
         return dir.filePath(u"settings.cfg/settings.cfg"_s);
-    case Place::InMissingDirectory:
-        return dir.filePath(u"nowhere/settings.cfg"_s);
     }
     return {};
+}
+
+// Root passes every permission check, so a child that meets one gives up root first.
+bool becomeNobody()
+{
+    return geteuid() != 0
+            || (setgroups(0, nullptr) == 0 && setgid(NobodyId) == 0 && setuid(NobodyId) == 0);
 }
 
 void prepare(const QTemporaryDir &dir)
@@ -70,6 +75,8 @@ private Q_SLOTS:
     void writeFailuresCarryTheirNumber();
     void fullDiskKeepsTheOldFile();
     void unwritableFolderKeepsTheOldFile();
+    void writeMakesAMissingFolderWhereItMay_data();
+    void writeMakesAMissingFolderWhereItMay();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -150,7 +157,6 @@ void TestSettingsFile::writeFailuresCarryTheirNumber_data()
 
     QTest::newRow("through a file") << Place::ThroughFile << 3;
     QTest::newRow("directory") << Place::Directory << 5;
-    QTest::newRow("missing directory") << Place::InMissingDirectory << 2;
 }
 
 void TestSettingsFile::writeFailuresCarryTheirNumber()
@@ -178,11 +184,6 @@ void TestSettingsFile::fullDiskKeepsTheOldFile()
 
 void TestSettingsFile::unwritableFolderKeepsTheOldFile()
 {
-    // Root passes every permission check, so the child gives up root first.
-    const auto becomeNobody = [] {
-        return geteuid() != 0
-                || (setgroups(0, nullptr) == 0 && setgid(NobodyId) == 0 && setuid(NobodyId) == 0);
-    };
     const QString path = pathFor(*m_dir, Place::File);
     QVERIFY(QFile::setPermissions(m_dir->path(),
                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
@@ -194,6 +195,35 @@ void TestSettingsFile::unwritableFolderKeepsTheOldFile()
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(code, 5);
     QCOMPARE(fileContents(path), OldText);
+}
+
+void TestSettingsFile::writeMakesAMissingFolderWhereItMay_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("writable folder") << true << 0;
+    QTest::newRow("read-only folder") << false << 5;
+}
+
+void TestSettingsFile::writeMakesAMissingFolderWhereItMay()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(int, code);
+
+    const QString path = m_dir->filePath(u"config/tovik/settings.cfg"_s);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"config"_s));
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+            | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup;
+    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    QVERIFY(QFile::setPermissions(m_dir->path(), everyone));
+    QVERIFY(QFile::setPermissions(m_dir->filePath(u"config"_s),
+                                  folderWritable ? everyone | writable : everyone));
+
+    const int written = errorCodeOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
+    QVERIFY(QFile::setPermissions(m_dir->path(), everyone | QFile::WriteOwner));
+    QCOMPARE(written, code);
+    QCOMPARE(fileContents(path), QByteArray(code == 0 ? "name=Bob\r\n" : ""));
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)

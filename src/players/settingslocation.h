@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The one place that decides where settings.cfg lives. A file named on the command line wins.
+// Otherwise the file stays beside the executable when that folder is writable or already holds
+// a writable settings file (the build tree, an unpacked copy); an installed program, whose
+// folder belongs to the system, keeps it in the user's configuration folder instead.
+void nameSettingsFile(const QString &path);
+QString settingsFileLocation();
+
+// The rule itself, given the folders it chooses between.
+QString chooseSettingsFile(const QString &namedFile, const QString &programFolder,
+                           const QString &configFolder);

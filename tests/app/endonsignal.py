@@ -1,0 +1,93 @@
+#!/usr/bin/python3
+"""The real program asked to end by a signal, as a desktop session does when it ends.
+
+During a game, SIGTERM, SIGHUP and SIGINT each close the program as the game window's close box
+does: the settings are saved and the program exits with status 0. When that save fails, the
+error box holds the program open, and a second signal ends it at once.
+Usage: endonsignal.py <tovik executable>
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+
+from Xlib import display
+
+from firststart import find_window, start_x_server, wait_for
+from xgame import play
+
+SETTINGS = b"color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\nname=Ann\r\n"
+
+
+def run_game(executable, display_name, folder, settings_path):
+    environment = dict(os.environ, DISPLAY=display_name)
+    environment.pop("QT_QPA_PLATFORM", None)
+    with open(settings_path, "wb") as settings:
+        settings.write(SETTINGS)
+    return subprocess.Popen([executable, "--settings", settings_path], cwd=folder,
+                            env=environment)
+
+
+def signal_saves_and_ends(executable, connection, folder, number):
+    settings_path = os.path.join(folder, f"{number.name}.cfg")
+    program = run_game(executable, connection.get_display_name(), folder, settings_path)
+    try:
+        play(connection)
+        os.remove(settings_path)
+        program.send_signal(number)
+        wait_for(lambda: program.poll() is not None, "the program to end")
+    finally:
+        if program.poll() is None:
+            program.kill()
+            program.wait()
+    assert program.returncode == 0, f"{number.name}: exit status {program.returncode}"
+    with open(settings_path, "rb") as settings:
+        assert settings.read() == SETTINGS, f"{number.name}: settings not saved"
+
+
+def second_signal_ends_a_stuck_close(executable, connection, folder):
+    settings_folder = os.path.join(folder, "saves")
+    os.mkdir(settings_folder)
+    program = run_game(executable, connection.get_display_name(), folder,
+                       os.path.join(settings_folder, "a.cfg"))
+    try:
+        play(connection)
+        # A file where the settings' folder was: the save at the close fails.
+        os.rename(settings_folder, settings_folder + ".gone")
+        open(settings_folder, "wb").close()
+        program.send_signal(signal.SIGTERM)
+        wait_for(lambda: find_window(connection, "Tovik"), "the error box")
+        assert program.poll() is None, "the program ended despite the failed save"
+        program.send_signal(signal.SIGTERM)
+        wait_for(lambda: program.poll() is not None, "the program to end")
+    finally:
+        if program.poll() is None:
+            program.kill()
+            program.wait()
+    assert program.returncode == -signal.SIGTERM, f"exit status {program.returncode}"
+
+
+def main():
+    executable = os.path.abspath(sys.argv[1])
+    folder = tempfile.mkdtemp(prefix="tovik-endonsignal-")
+    server, display_name = start_x_server()
+    # One connection for all the cases: an X server that loses its last client resets, and
+    # would refuse the next one meanwhile.
+    connection = display.Display(display_name)
+    try:
+        for number in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+            signal_saves_and_ends(executable, connection, folder, number)
+        second_signal_ends_a_stuck_close(executable, connection, folder)
+    finally:
+        connection.close()
+        server.terminate()
+        server.wait()
+        shutil.rmtree(folder, ignore_errors=True)
+    print("a signal saves and ends the program, a second one ends it at once: passed")
+
+
+if __name__ == "__main__":
+    main()
