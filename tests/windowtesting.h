@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QList>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -69,4 +70,33 @@ inline void verifyBackground(QWidget *window, TColor start, TColor end)
     QCOMPARE(column.last(), end);
     if (start == end)
         QCOMPARE(column.count(start), column.size());
+}
+
+// How much of a picture is drawn in a colour other than the background's: the sum over its
+// pixels of how far each lies from the background in grey, in whole pixels.
+inline int inkOf(const QImage &image, QColor background)
+{
+    const int backgroundGray = qGray(background.rgb());
+    qint64 ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += qAbs(qGray(image.pixel(x, y)) - backgroundGray);
+    }
+    return int(ink / 255);
+}
+
+// The ink of a text drawn on black in white, with room all round, so that nothing of it is cut.
+inline int uncutInkOf(const QString &text, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const int margin = metrics.height();
+    QImage image(metrics.horizontalAdvance(text) + 2 * margin, 3 * metrics.height(),
+                 QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QPoint(margin, margin + metrics.ascent()), text);
+    painter.end();
+    return inkOf(image, Qt::black);
 }

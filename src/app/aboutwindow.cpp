@@ -25,6 +25,7 @@ constexpr int CreditTop = 16;
 constexpr int MakerLinkTop = 48;
 constexpr int LinuxNoteTop = 96;
 constexpr int LinuxLinkTop = 120;
+constexpr int LineHeight = 16;
 
 constexpr int WindowFontSize = 11;
 constexpr int ButtonFontSize = 11;
@@ -53,7 +54,8 @@ TKitSimpleLabel *newLink(const QString &address, QWidget *parent, int top)
 
 QLabel *newPanelLine(const QString &text, QWidget *parent, int top)
 {
-    QLabel *label = newLabel(text, parent, QPoint(0, top), tahomaFont(PanelFontSize), clWhite);
+    QLabel *label = newLabel(text, parent, QPoint(0, top), LineHeight, tahomaFont(PanelFontSize),
+                             clWhite);
     centreAcrossParent(label);
     return label;
 }

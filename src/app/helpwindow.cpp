@@ -33,7 +33,7 @@ constexpr const char16_t *RulesLines[] = {
         u"3 of a Kind and 4 of a Kind: total of added dice values",
         u"Full House: 25 points",
         u"Small Straight: 30 points",
-        u"Large Straight: 45 points",
+        u"Large Straight: 40 points",
         u"Chance: total of added dice values",
         u"Tovik: 50 points",
         u"",

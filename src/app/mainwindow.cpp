@@ -49,6 +49,7 @@ constexpr QPoint SubTotalCaptionPos(160, 48);
 constexpr QRect SubTotalGeometry(232, 48, 33, 16);
 constexpr QPoint RollsCaptionPos(312, 48);
 constexpr QRect RollsGeometry(360, 48, 17, 16);
+constexpr int CaptionHeight = 16;
 
 constexpr QRect RollButtonGeometry(456, 152, 105, 33);
 constexpr QRect UnSelectButtonGeometry(456, 192, 105, 33);
@@ -86,6 +87,7 @@ QLabel *makeLabel(const QString &text, QWidget *parent, const QFont &font, TColo
     // Shown as it stands: the commentator quotes the player's name, which is never markup.
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
+    setTextOnFullLines(label);
     setTextColor(label, color);
     return label;
 }
@@ -158,6 +160,7 @@ void TForm1::createControls()
 
     CPU = makeLabel(QStringLiteral("CPU"), Panel1, tahomaFont(CpuFontSize, true), clLime);
     CPU->setGeometry(CpuGeometry);
+    CPU->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     CPUMessage = makeLabel(QStringLiteral("Click new game to play!!"), Panel1,
                            tahomaFont(PanelFontSize), clWhite);
     CPUMessage->setGeometry(CpuMessageGeometry);
@@ -167,11 +170,14 @@ void TForm1::createControls()
     CPUMessage->setAccessibleDescription(CPUMessage->toolTip());
     setMessage(CPUMessage->text());
     const QFont panelFont = tahomaFont(PanelFontSize);
-    Label1 = newLabel(QStringLiteral("Score:"), Panel1, ScoreCaptionPos, panelFont, clWhite);
+    Label1 = newLabel(QStringLiteral("Score:"), Panel1, ScoreCaptionPos, CaptionHeight, panelFont,
+                      clWhite);
     ScoreLabel = makeNumber(Panel1, ScoreGeometry, QStringLiteral("Score"));
-    Label3 = newLabel(QStringLiteral("Sub Total:"), Panel1, SubTotalCaptionPos, panelFont, clWhite);
+    Label3 = newLabel(QStringLiteral("Sub Total:"), Panel1, SubTotalCaptionPos, CaptionHeight,
+                      panelFont, clWhite);
     SubTotalLabel = makeNumber(Panel1, SubTotalGeometry, QStringLiteral("Sub total"));
-    Label2 = newLabel(QStringLiteral("Rolls:"), Panel1, RollsCaptionPos, panelFont, clWhite);
+    Label2 = newLabel(QStringLiteral("Rolls:"), Panel1, RollsCaptionPos, CaptionHeight, panelFont,
+                      clWhite);
     RollsLabel = makeNumber(Panel1, RollsGeometry, QStringLiteral("Rolls"));
 
     RollButton = newButton(QStringLiteral("&ROLL"), client, RollButtonGeometry,

@@ -29,6 +29,7 @@ constexpr QRect PanelGeometry(32, 32, 305, 105);
 constexpr QPoint NamePosition(24, 24);
 constexpr QPoint ScorePosition(24, 64);
 constexpr QPoint NewScorePosition(96, 64);
+constexpr int LabelHeight = 19;
 constexpr QRect EditGeometry(128, 56, 121, 21);
 constexpr QRect ButtonGeometry(264, 144, 75, 25);
 
@@ -55,10 +56,10 @@ void TForm4::createControls()
 
     Panel1 = newPanel(this, PanelGeometry, clBlack);
     const QFont labelFont = tahomaFont(LabelFontSize, true);
-    Label1 = newLabel(QString(), Panel1, NamePosition, labelFont, clWhite);
-    Label2 = newLabel(QString(), Panel1, ScorePosition, labelFont, clWhite);
+    Label1 = newLabel(QString(), Panel1, NamePosition, LabelHeight, labelFont, clWhite);
+    Label2 = newLabel(QString(), Panel1, ScorePosition, LabelHeight, labelFont, clWhite);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label3 = newLabel(QString(), Panel1, NewScorePosition, labelFont, clWhite);
+    Label3 = newLabel(QString(), Panel1, NewScorePosition, LabelHeight, labelFont, clWhite);
 
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(EditGeometry);

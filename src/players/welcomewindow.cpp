@@ -33,6 +33,7 @@ constexpr QRect PanelGeometry(181, 121, 233, 257);
 constexpr QPoint ChooseCaptionPos(30, 24);
 constexpr QPoint NameCaptionPos(30, 96);
 constexpr QPoint NoticePos(20, 224);
+constexpr int CaptionHeight = 16;
 constexpr QRect ListGeometry(208, 176, 169, 21);
 constexpr QRect NameGeometry(208, 248, 169, 21);
 constexpr QRect PlayGeometry(208, 296, 75, 25);
@@ -99,13 +100,13 @@ void TForm3::createControls()
     setBackgroundColor(Panel1, clBlack);
 
     const QFont captionFont = tahomaFont(CaptionFontSize);
-    Label2 = newLabel(QStringLiteral("Choose your Player:"), Panel1, ChooseCaptionPos, captionFont,
-                      clWhite);
+    Label2 = newLabel(QStringLiteral("Choose your Player:"), Panel1, ChooseCaptionPos,
+                      CaptionHeight, captionFont, clWhite);
     Label2->hide();
-    Label1 = newLabel(QStringLiteral("New Player's Name:"), Panel1, NameCaptionPos, captionFont,
-                      clWhite);
-    Label3 = newLabel(QStringLiteral("Pick your name, then press Play!"), Panel1, NoticePos,
+    Label1 = newLabel(QStringLiteral("New Player's Name:"), Panel1, NameCaptionPos, CaptionHeight,
                       captionFont, clWhite);
+    Label3 = newLabel(QStringLiteral("Pick your name, then press Play!"), Panel1, NoticePos,
+                      CaptionHeight, captionFont, clWhite);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setGeometry(ListGeometry);

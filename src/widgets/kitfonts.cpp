@@ -5,14 +5,19 @@
 
 namespace {
 
+// fonts-wine's tahomabd.ttf holds the regular outlines on wider advances: with it loaded, bold
+// Tahoma looks regular. Without it Qt draws bold Tahoma by emboldening the regular outlines.
 void loadFontFilesOnce()
 {
     static const bool loaded = [] {
         const QString folder = QStringLiteral("/usr/share/wine/fonts/");
-        const QStringList files = {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf"),
-                                   QStringLiteral("ms_sans_serif.ttf")};
-        for (const QString &file : files)
-            QFontDatabase::addApplicationFont(folder + file);
+        const QStringList files
+                = {QStringLiteral("tahoma.ttf"), QStringLiteral("ms_sans_serif.ttf")};
+        for (const QString &file : files) {
+            if (QFontDatabase::addApplicationFont(folder + file) < 0)
+                qWarning("Cannot load the font file %s; its face is replaced by the nearest one",
+                         qPrintable(folder + file));
+        }
         return true;
     }();
     Q_UNUSED(loaded);

@@ -4,6 +4,6 @@
 
 // The two faces the windows were laid out with. Metric-compatible files are loaded from the
 // system's Wine font folder on first use, so that captions fit their fixed-size labels; where
-// they are missing Qt substitutes the nearest face it has.
+// one cannot be loaded, a warning says so and Qt substitutes the nearest face it has.
 QFont tahomaFont(int pixelSize, bool bold = false);
 QFont msSansSerifFont(int pixelSize);

@@ -1,5 +1,6 @@
 #include "widgets/windowcontrols.h"
 
+#include "widgets/fontline.h"
 #include "widgets/kitfill.h"
 #include "widgets/kitgradient.h"
 
@@ -39,17 +40,27 @@ QFrame *newPanel(QWidget *parent, const QRect &geometry, TColor color)
     return panel;
 }
 
-QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, const QFont &font,
-                 TColor color)
+QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, int layoutHeight,
+                 const QFont &font, TColor color)
 {
     auto *label = new QLabel(parent);
     // Names typed by players are shown as typed, never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
+    setTextOnFullLines(label);
+    label->setMinimumHeight(layoutHeight);
     setTextColor(label, color);
     label->move(position);
     setLabelText(label, text);
     return label;
+}
+
+void setTextOnFullLines(QLabel *label)
+{
+    const QFontMetrics metrics(label->font());
+    const FontLine line = fullFontLine(label->font());
+    label->setContentsMargins(0, line.ascent - metrics.ascent(), 0,
+                              line.descent - metrics.descent());
 }
 
 void setLabelText(QLabel *label, const QString &text)

@@ -21,15 +21,21 @@ void setBackgroundColor(QWidget *widget, TColor color);
 // A standard panel: filled with its colour inside a one-pixel raised bevel.
 QFrame *newPanel(QWidget *parent, const QRect &geometry, TColor color);
 
-// A label that takes the size of its text, with its top-left corner at position.
-QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, const QFont &font,
-                 TColor color);
+// A label that takes the width of its text, with its top-left corner at position. It is as tall
+// as the layout gives it or as its font's full line, whichever is taller.
+QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, int layoutHeight,
+                 const QFont &font, TColor color);
 void setLabelText(QLabel *label, const QString &text);
 
 // Whether the player can press the button now. Qt clicks a button for its Alt+letter a moment
 // after the key, even when the button has been hidden or disabled in between, so every button's
 // handler asks this first.
 bool canBePressed(const QWidget *button);
+
+// Sets a label's lines in its font's full line (see FontLine), as the layouts were drawn: the
+// first line's accents then show below the label's top edge instead of being cut off. Call it
+// after the label's font is set.
+void setTextOnFullLines(QLabel *label);
 
 QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
                        const QFont &font);

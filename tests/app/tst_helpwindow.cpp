@@ -37,7 +37,7 @@ void TestHelpWindow::textIsTheRulesInNineteenLines()
             QStringLiteral("3 of a Kind and 4 of a Kind: total of added dice values"),
             QStringLiteral("Full House: 25 points"),
             QStringLiteral("Small Straight: 30 points"),
-            QStringLiteral("Large Straight: 45 points"),
+            QStringLiteral("Large Straight: 40 points"),
             QStringLiteral("Chance: total of added dice values"),
             QStringLiteral("Tovik: 50 points"),
             QString(),

@@ -96,6 +96,7 @@ private Q_SLOTS:
     void animatedThirdRollLeavesRollDisabled();
     void facesShowTheBackgroundInTheirCorners();
     void backgroundIsBandedFromAquaToBlue();
+    void cpuStandsOnTheBaselineOfItsLayout();
     void numberKeysHoldDiceUnderTheRulesOfAClick();
     void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data();
     void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll();
@@ -561,6 +562,21 @@ void TestMainWindow::backgroundIsBandedFromAquaToBlue()
     QCOMPARE(rowColor(2), TColor(0x00FFFE00));
     QCOMPARE(rowColor(201), TColor(0x00FF7F00));
     QCOMPARE(rowColor(399), TColor(0x00FF0000));
+}
+
+// "CPU" fills its 33-pixel label as one line of 27-pixel Tahoma set at the label's top: the
+// capitals stand on the baseline 27 pixels down.
+void TestMainWindow::cpuStandsOnTheBaselineOfItsLayout()
+{
+    const QImage image = Form1->CPU->grab().toImage();
+    int lowestInkedRow = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGreen(image.pixel(x, y)) > 128)
+                lowestInkedRow = y;
+        }
+    }
+    QCOMPARE(lowestInkedRow, 26);
 }
 
 void TestMainWindow::numberKeysHoldDiceUnderTheRulesOfAClick()

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void failedSaveKeepsTheWindowOpenWithTheNewRecord();
     void closeBoxInRecordModeStoresNothingButKeepsTheMenuItem();
     void viewModeShowsOnlyTheHolderAndTheNumber();
+    void viewModeShowsTheWholeName_data();
+    void viewModeShowsTheWholeName();
     void nameFieldKeepsWhatTheSettingsFileCanHold_data();
     void nameFieldKeepsWhatTheSettingsFileCanHold();
     void backgroundShowsTheColourPair_data() { addColourPairRows(); }
@@ -178,6 +180,32 @@ void TestHighScoreWindow::viewModeShowsOnlyTheHolderAndTheNumber()
     QTest::mouseClick(window.Button1, Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QVERIFY(!QFile::exists(SettingsPath));
+}
+
+void TestHighScoreWindow::viewModeShowsTheWholeName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("accented capitals") << QStringLiteral("Émile Ève Åsa");
+    QTest::newRow("descenders") << QStringLiteral("Gjøgy Pqy");
+}
+
+// The label is as tall as the layout gives it and holds the ink of the name drawn with room all
+// round, but for the faint fringe that smoothing lays beyond the font's own clipping box.
+void TestHighScoreWindow::viewModeShowsTheWholeName()
+{
+    QFETCH(const QString, name);
+    HighScoreName = name;
+    TForm4 window;
+    window.ViewScore();
+    window.show();
+
+    QCOMPARE(window.Label1->height(), 19);
+    const int uncut = uncutInkOf(name, window.Label1->font());
+    const int shown = inkOf(window.Label1->grab().toImage(), Qt::black);
+    QVERIFY2(uncut - shown <= uncut / 100,
+             qPrintable(QStringLiteral("%1 of %2 pixels of ink cut off")
+                                .arg(uncut - shown)
+                                .arg(uncut)));
 }
 
 void TestHighScoreWindow::nameFieldKeepsWhatTheSettingsFileCanHold_data()
