@@ -135,7 +135,7 @@ qint32 parseIntegerText(const QString &text)
         base = 16;
         i += 2;
     }
-    if (i == size)
+    if (i == size || (base == 16 && size - i > HexDigitCount))
         throw ConversionError(text);
 
     const quint64 limit = base == 16 ? HexLimit : negative ? NegativeLimit : PositiveLimit;

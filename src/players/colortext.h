@@ -11,6 +11,6 @@ QString FormatColorText(TColor color);
 TColor ParseColorText(const QString &text);
 
 // Reads a signed 32-bit integer: leading spaces, an optional sign, then decimal digits or up to
-// 32 bits of hexadecimal digits after "$", "x", "X", "0x" or "0X", and nothing after them.
+// eight hexadecimal digits after "$", "x", "X", "0x" or "0X", and nothing after them.
 // Hexadecimal values of $80000000 and above wrap to negative numbers. Throws ConversionError.
 qint32 parseIntegerText(const QString &text);
