@@ -7,8 +7,25 @@ TovikError::TovikError(QString message)
 {
 }
 
+namespace {
+
+constexpr qsizetype LongestQuotedText = 80;
+
+// A malformed value can be a whole line of any length; the error box quotes only its start.
+QString quotedStart(const QString &text)
+{
+    if (text.size() <= LongestQuotedText)
+        return text;
+    qsizetype end = LongestQuotedText;
+    if (text[end - 1].isHighSurrogate())
+        --end;
+    return text.first(end) + u'\u2026';
+}
+
+} // namespace
+
 ConversionError::ConversionError(const QString &text)
-    : TovikError(QStringLiteral("'%1' is not a valid integer value").arg(text))
+    : TovikError(QStringLiteral("'%1' is not a valid integer value").arg(quotedStart(text)))
 {
 }
 

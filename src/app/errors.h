@@ -19,7 +19,8 @@ private:
     QByteArray m_what;
 };
 
-// A number that could not be read: "'<text>' is not a valid integer value".
+// A number that could not be read: "'<text>' is not a valid integer value", the text cut to its
+// first 80 characters and an ellipsis when it is longer.
 class ConversionError : public TovikError
 {
 public:

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void integersAreRead();
     void malformedIntegersAreRefused_data();
     void malformedIntegersAreRefused();
+    void longMalformedTextIsQuotedCut_data();
+    void longMalformedTextIsQuotedCut();
 };
 
 void TestColorText::namedColorsReadAndWriteByName_data()
@@ -178,6 +180,26 @@ void TestColorText::malformedIntegersAreRefused()
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(), u"'%1' is not a valid integer value"_s.arg(text));
     }
+}
+
+void TestColorText::longMalformedTextIsQuotedCut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+
+    const QString eighty(80, u'x');
+    QTest::newRow("80 characters in full") << eighty << eighty;
+    QTest::newRow("81 characters cut") << eighty + u"y"_s << eighty + u"\u2026"_s;
+    QTest::newRow("pair at the cut kept whole")
+            << eighty.first(79) + u"\U0001F600"_s << eighty.first(79) + u"\u2026"_s;
+}
+
+void TestColorText::longMalformedTextIsQuotedCut()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+
+    QCOMPARE(ConversionError(text).message(), u"'%1' is not a valid integer value"_s.arg(quoted));
 }
 
 QTEST_APPLESS_MAIN(TestColorText)
