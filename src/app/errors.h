@@ -27,16 +27,30 @@ public:
     explicit ConversionError(const QString &text);
 };
 
-// A failed file operation, known by its number: the program's own numbers (2 "File not found",
-// 5 "File access denied", 101 "Disk full", ...) or the system's error code for anything else.
+// A failed file operation, known by its number: one of the program's own numbers below, or the
+// number of a system error that has none of their meanings, shown as "I/O error <number>".
 class InOutError : public TovikError
 {
 public:
+    enum Code {
+        FileNotFound = 2,
+        InvalidFilename = 3,
+        TooManyOpenFiles = 4,
+        FileAccessDenied = 5,
+        ReadBeyondEndOfFile = 100,
+        DiskFull = 101,
+        InvalidNumericInput = 106,
+    };
+
     explicit InOutError(int code);
+    // The error of a system call that failed with this errno value, told by its meaning.
+    static InOutError fromSystemError(int error);
     int code() const { return m_code; }
     static QString messageFor(int code);
 
 private:
+    InOutError(int code, const QString &message);
+
     int m_code;
 };
 

@@ -11,43 +11,23 @@
 
 namespace {
 
-constexpr int FileNotFound = 2;
-constexpr int InvalidFilename = 3;
-constexpr int TooManyOpenFiles = 4;
-constexpr int FileAccessDenied = 5;
-constexpr int DiskFull = 101;
 constexpr char LineEnd[] = "\r\n";
 
-// The program's number for the error of a file call that has just failed, from errno read at
-// once. Callers clear errno before the call: Qt refuses some files (a directory, a read-only
-// file) without a failing system call, and those are denied access.
-int lastFileError()
+// The error of a file call that has just failed, from errno read at once. Callers clear errno
+// before the call: Qt refuses some files (a directory, a read-only file) without a failing
+// system call, and those are denied access.
+InOutError lastFileError()
 {
     const int error = errno;
-    switch (error) {
-    case 0:
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return FileAccessDenied;
-    case ENOENT:
-        return FileNotFound;
-    case ENAMETOOLONG:
-    case ENOTDIR:
-    case ELOOP:
-    case EINVAL:
-        return InvalidFilename;
-    case EMFILE:
-    case ENFILE:
-        return TooManyOpenFiles;
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-        return DiskFull;
-    default:
-        return error;
-    }
+    return error == 0 ? InOutError(InOutError::FileAccessDenied)
+                      : InOutError::fromSystemError(error);
+}
+
+// A file system that cannot sync at all says so with EINVAL, ENOTSUP or ENOSYS; the text is then
+// as safe as that file system keeps anything, and the save goes on.
+bool syncedToDisk(int handle)
+{
+    return ::fsync(handle) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
 }
 
 } // namespace
@@ -62,11 +42,11 @@ QByteArray readSettingsFile(const QString &path)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw InOutError(lastFileError());
+        throw lastFileError();
     errno = 0;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw InOutError(lastFileError());
+        throw lastFileError();
     return bytes;
 }
 
@@ -79,13 +59,13 @@ void writeSettingsFile(const QString &path, const QStringList &lines)
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        throw InOutError(lastFileError());
+        throw lastFileError();
     // commit() misses a failed final flush and ignores a failed sync, so both are checked here.
-    // Without a commit, the save file discards the new text and the old file stays.
     errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
-        throw InOutError(lastFileError());
+    // Without a commit, the save file discards the new text and the old file stays.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncedToDisk(file.handle()))
+        throw lastFileError();
     errno = 0;
     if (!file.commit())
-        throw InOutError(lastFileError());
+        throw lastFileError();
 }

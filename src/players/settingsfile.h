@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// The settings file on disk. Failures throw InOutError with the program's error number.
+// The settings file on disk. Failures throw InOutError.
 bool settingsFileExists(const QString &path);
 QByteArray readSettingsFile(const QString &path);
 

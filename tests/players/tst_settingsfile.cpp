@@ -10,7 +10,12 @@
 
 #include <csignal>
 #include <grp.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,6 +48,30 @@ QString pathFor(const QTemporaryDir &dir, Place place)
     return {};
 }
 
+#if defined(__x86_64__)
+constexpr quint32 SystemCallArchitecture = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+constexpr quint32 SystemCallArchitecture = AUDIT_ARCH_AARCH64;
+#endif
+
+// Makes every later call of one system call in this process fail with the error, as a file
+// system that refuses it would.
+bool failSystemCall(int call, int error)
+{
+    sock_filter filter[] = {
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SystemCallArchitecture, 1, 0),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, quint32(call), 0, 1),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (quint32(error) & SECCOMP_RET_DATA)),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program {static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0
+            && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
 void prepare(const QTemporaryDir &dir)
 {
     QFile file(pathFor(dir, Place::File));
@@ -64,11 +93,13 @@ private Q_SLOTS:
     void writeReplacesTheWholeFile();
     void fileExistsOnlyAsRegularFile_data();
     void fileExistsOnlyAsRegularFile();
-    void readFailuresCarryTheirNumber_data();
-    void readFailuresCarryTheirNumber();
-    void writeFailuresCarryTheirNumber_data();
-    void writeFailuresCarryTheirNumber();
+    void readFailuresAreReported_data();
+    void readFailuresAreReported();
+    void writeFailuresAreReported_data();
+    void writeFailuresAreReported();
     void fullDiskKeepsTheOldFile();
+    void syncFailures_data();
+    void syncFailures();
     void unwritableFolderKeepsTheOldFile();
 
 private:
@@ -122,44 +153,41 @@ void TestSettingsFile::fileExistsOnlyAsRegularFile()
     QCOMPARE(settingsFileExists(pathFor(*m_dir, place)), exists);
 }
 
-void TestSettingsFile::readFailuresCarryTheirNumber_data()
+void TestSettingsFile::readFailuresAreReported_data()
 {
     QTest::addColumn<Place>("place");
-    QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("missing") << Place::Missing << 2 << u"File not found"_s;
-    QTest::newRow("through a file") << Place::ThroughFile << 3 << u"Invalid filename"_s;
-    QTest::newRow("directory") << Place::Directory << 5 << u"File access denied"_s;
+    QTest::newRow("missing") << Place::Missing << u"File not found"_s;
+    QTest::newRow("through a file") << Place::ThroughFile << u"Invalid filename"_s;
+    QTest::newRow("directory") << Place::Directory << u"File access denied"_s;
 }
 
-void TestSettingsFile::readFailuresCarryTheirNumber()
+void TestSettingsFile::readFailuresAreReported()
 {
     QFETCH(Place, place);
-    QFETCH(int, code);
     QFETCH(QString, message);
 
-    QCOMPARE(errorCodeOf([&] { readSettingsFile(pathFor(*m_dir, place)); }), code);
-    QCOMPARE(InOutError(code).message(), message);
+    QCOMPARE(errorOf([&] { readSettingsFile(pathFor(*m_dir, place)); }), message);
 }
 
-void TestSettingsFile::writeFailuresCarryTheirNumber_data()
+void TestSettingsFile::writeFailuresAreReported_data()
 {
     QTest::addColumn<Place>("place");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("through a file") << Place::ThroughFile << 3;
-    QTest::newRow("directory") << Place::Directory << 5;
-    QTest::newRow("missing directory") << Place::InMissingDirectory << 2;
+    QTest::newRow("through a file") << Place::ThroughFile << u"Invalid filename"_s;
+    QTest::newRow("directory") << Place::Directory << u"File access denied"_s;
+    QTest::newRow("missing directory") << Place::InMissingDirectory << u"File not found"_s;
 }
 
-void TestSettingsFile::writeFailuresCarryTheirNumber()
+void TestSettingsFile::writeFailuresAreReported()
 {
     QFETCH(Place, place);
-    QFETCH(int, code);
+    QFETCH(QString, message);
 
-    QCOMPARE(errorCodeOf([&] { writeSettingsFile(pathFor(*m_dir, place), {u"name=Bob"_s}); }),
-             code);
+    QCOMPARE(errorOf([&] { writeSettingsFile(pathFor(*m_dir, place), {u"name=Bob"_s}); }),
+             message);
     QCOMPARE(fileContents(pathFor(*m_dir, Place::File)), OldText);
 }
 
@@ -171,9 +199,33 @@ void TestSettingsFile::fullDiskKeepsTheOldFile()
     };
     const QStringList lines(20, u"name=Someone with a long name"_s);
 
-    QCOMPARE(errorCodeOfWriteInChild(limitFileSize, pathFor(*m_dir, Place::File), lines), 101);
+    QCOMPARE(errorOfWriteInChild(limitFileSize, pathFor(*m_dir, Place::File), lines),
+             u"Disk full"_s);
     QCOMPARE(fileContents(pathFor(*m_dir, Place::File)), OldText);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"settings.cfg"_s});
+}
+
+void TestSettingsFile::syncFailures_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("not supported") << int(ENOTSUP) << QString();
+    QTest::newRow("not implemented") << int(ENOSYS) << QString();
+    QTest::newRow("invalid for this file") << int(EINVAL) << QString();
+    QTest::newRow("input/output error") << int(EIO) << u"I/O error 5"_s;
+}
+
+// A sync that the file system cannot do is no failure; any other failed sync keeps the old file.
+void TestSettingsFile::syncFailures()
+{
+    QFETCH(int, error);
+    QFETCH(QString, message);
+
+    const QString path = pathFor(*m_dir, Place::File);
+    const auto failSync = [error] { return failSystemCall(__NR_fsync, error); };
+    QCOMPARE(errorOfWriteInChild(failSync, path, {u"name=Bob"_s}), message);
+    QCOMPARE(fileContents(path), message.isEmpty() ? QByteArray("name=Bob\r\n") : OldText);
 }
 
 void TestSettingsFile::unwritableFolderKeepsTheOldFile()
@@ -189,10 +241,10 @@ void TestSettingsFile::unwritableFolderKeepsTheOldFile()
                                           | QFile::ExeOther));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
 
-    const int code = errorCodeOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
+    const QString error = errorOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
     QVERIFY(QFile::setPermissions(m_dir->path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(code, 5);
+    QCOMPARE(error, u"File access denied"_s);
     QCOMPARE(fileContents(path), OldText);
 }
 
