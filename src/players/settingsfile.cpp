@@ -57,14 +57,22 @@ void writeSettingsFile(const QString &path, const QStringList &lines)
         bytes += line.toUtf8() + LineEnd;
 
     QSaveFile file(path);
+    // A folder that takes no new file can still hold a writable settings file: that one is
+    // rewritten in place, without the replace that a crash cannot cut.
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         throw lastFileError();
     // commit() misses a failed final flush and ignores a failed sync, so both are checked here.
     errno = 0;
-    // Without a commit, the save file discards the new text and the old file stays.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !syncedToDisk(file.handle()))
-        throw lastFileError();
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncedToDisk(file.handle())) {
+        const InOutError error = lastFileError();
+        // A cancelled commit discards the new text, and closes a file written in place, which
+        // the save file would otherwise remove when it is destroyed.
+        file.cancelWriting();
+        file.commit();
+        throw error;
+    }
     errno = 0;
     if (!file.commit())
         throw lastFileError();

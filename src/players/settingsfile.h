@@ -10,5 +10,6 @@ QByteArray readSettingsFile(const QString &path);
 
 // Replaces the file with the lines, each ended by CR LF, in UTF-8. The new text goes to a file
 // beside the old one, which is replaced only once the new one is complete and on disk, so a
-// failure at any point leaves the old file as it was.
+// failure at any point leaves the old file as it was. Where the folder takes no new file but the
+// file may be written, it is rewritten in place, and a failure part-way keeps what was written.
 void writeSettingsFile(const QString &path, const QStringList &lines);

@@ -100,7 +100,8 @@ private Q_SLOTS:
     void fullDiskKeepsTheOldFile();
     void syncFailures_data();
     void syncFailures();
-    void unwritableFolderKeepsTheOldFile();
+    void readOnlyFolder_data();
+    void readOnlyFolder();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -228,8 +229,24 @@ void TestSettingsFile::syncFailures()
     QCOMPARE(fileContents(path), message.isEmpty() ? QByteArray("name=Bob\r\n") : OldText);
 }
 
-void TestSettingsFile::unwritableFolderKeepsTheOldFile()
+void TestSettingsFile::readOnlyFolder_data()
 {
+    QTest::addColumn<QFile::Permissions>("filePermissions");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("text");
+
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+    QTest::newRow("writable file is rewritten in place")
+            << (readable | QFile::WriteOther) << QString() << QByteArray("name=Bob\r\n");
+    QTest::newRow("read-only file stays") << readable << u"File access denied"_s << OldText;
+}
+
+void TestSettingsFile::readOnlyFolder()
+{
+    QFETCH(QFile::Permissions, filePermissions);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, text);
+
     // Root passes every permission check, so the child gives up root first.
     const auto becomeNobody = [] {
         return geteuid() != 0
@@ -239,13 +256,13 @@ void TestSettingsFile::unwritableFolderKeepsTheOldFile()
     QVERIFY(QFile::setPermissions(m_dir->path(),
                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
                                           | QFile::ExeOther));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(path, filePermissions));
 
     const QString error = errorOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
     QVERIFY(QFile::setPermissions(m_dir->path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(error, u"File access denied"_s);
-    QCOMPARE(fileContents(path), OldText);
+    QCOMPARE(error, message);
+    QCOMPARE(fileContents(path), text);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)
