@@ -2,9 +2,12 @@
 
 #include "app/errors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <unistd.h>
@@ -12,6 +15,7 @@
 namespace {
 
 constexpr char LineEnd[] = "\r\n";
+constexpr qsizetype SaveFileSuffixLength = 6;
 
 // The error of a file call that has just failed, from errno read at once. Callers clear errno
 // before the call: Qt refuses some files (a directory, a read-only file) without a failing
@@ -28,6 +32,27 @@ InOutError lastFileError()
 bool syncedToDisk(int handle)
 {
     return ::fsync(handle) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// A save killed after its new text was given a name, but before it replaced the settings file,
+// leaves that file behind: the settings file's name, a dot and six random letters. A later save
+// clears such files away; where the folder takes no change, they stay.
+void removeStaleSaveFiles(const QString &path)
+{
+    const QFileInfo settings(path);
+    QDir folder = settings.dir();
+    const QString pattern = settings.fileName() + u'.' + QString(SaveFileSuffixLength, u'?');
+    for (const QString &name : folder.entryList(
+                 {pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive)) {
+        const QStringView suffix = QStringView(name).last(SaveFileSuffixLength);
+        if (std::all_of(suffix.begin(), suffix.end(), isAsciiLetter))
+            folder.remove(name);
+    }
 }
 
 } // namespace
@@ -76,4 +101,5 @@ void writeSettingsFile(const QString &path, const QStringList &lines)
     errno = 0;
     if (!file.commit())
         throw lastFileError();
+    removeStaleSaveFiles(path);
 }

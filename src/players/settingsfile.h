@@ -12,4 +12,5 @@ QByteArray readSettingsFile(const QString &path);
 // beside the old one, which is replaced only once the new one is complete and on disk, so a
 // failure at any point leaves the old file as it was. Where the folder takes no new file but the
 // file may be written, it is rewritten in place, and a failure part-way keeps what was written.
+// A successful save also removes the new files that killed saves left beside the settings file.
 void writeSettingsFile(const QString &path, const QStringList &lines);

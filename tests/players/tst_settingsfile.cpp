@@ -102,6 +102,8 @@ private Q_SLOTS:
     void syncFailures();
     void readOnlyFolder_data();
     void readOnlyFolder();
+    void staleSaveFilesGoAtTheNextSave_data();
+    void staleSaveFilesGoAtTheNextSave();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -263,6 +265,30 @@ void TestSettingsFile::readOnlyFolder()
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(error, message);
     QCOMPARE(fileContents(path), text);
+}
+
+void TestSettingsFile::staleSaveFilesGoAtTheNextSave_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("six letters") << u"settings.cfg.qWeRtY"_s << true;
+    QTest::newRow("six lower-case letters") << u"settings.cfg.qwerty"_s << true;
+    QTest::newRow("a digit") << u"settings.cfg.qWeRt1"_s << false;
+    QTest::newRow("seven letters") << u"settings.cfg.qWeRtYu"_s << false;
+    QTest::newRow("five letters") << u"settings.cfg.qWeRt"_s << false;
+    QTest::newRow("another file's") << u"settings.ini.qWeRtY"_s << false;
+    QTest::newRow("other letter case") << u"Settings.cfg.qWeRtY"_s << false;
+}
+
+void TestSettingsFile::staleSaveFilesGoAtTheNextSave()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+
+    writeFileContents(m_dir->filePath(name), OldText);
+    writeSettingsFile(pathFor(*m_dir, Place::File), {u"name=Bob"_s});
+    QCOMPARE(QFile::exists(m_dir->filePath(name)), !removed);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)
