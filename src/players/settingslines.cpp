@@ -2,7 +2,10 @@
 
 #include "players/colortext.h"
 
+#include <QStringDecoder>
 #include <QStringView>
+
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +21,16 @@ constexpr QChar Separator = u'=';
 constexpr QStringView AnimationOff = u"0";
 constexpr QStringView AnimationOn = u"1";
 constexpr qsizetype MaxNameLength = 20;
+
+// Where Windows-1252 differs from Latin-1: the characters of the bytes 0x80 to 0x9F. The five
+// bytes that code page leaves unassigned keep their Latin-1 control characters.
+constexpr uchar FirstWindows1252Byte = 0x80;
+constexpr std::array<char16_t, 32> Windows1252Characters = {
+        u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+        u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+        u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+        u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',
+};
 
 bool isBlank(QChar c)
 {
@@ -61,6 +74,28 @@ QString settingsLine(QStringView key, const QString &value)
     line.replace(u'\r', u' ');
     line.replace(u'\n', u' ');
     return line;
+}
+
+QString fromWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = uchar(bytes[i]);
+        const qsizetype fromFirst = byte - FirstWindows1252Byte;
+        text[i] = fromFirst >= 0 && fromFirst < qsizetype(Windows1252Characters.size())
+                ? QChar(Windows1252Characters[size_t(fromFirst)])
+                : QChar(char16_t(byte));
+    }
+    return text;
+}
+
+// The program writes UTF-8; a file that is not valid UTF-8 comes from an older version, which
+// wrote the 8-bit code page of its system, taken to be Windows-1252.
+QString decodedSettingsText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
 }
 
 } // namespace
@@ -135,8 +170,7 @@ QStringList defaultSettingsLines()
 
 QStringList splitSettingsText(const QByteArray &bytes)
 {
-    // Invalid UTF-8 becomes replacement characters, and a byte-order mark is dropped.
-    QString text = QString::fromUtf8(bytes);
+    QString text = decodedSettingsText(bytes);
     text.replace(u"\r\n"_s, u"\n"_s);
     text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');

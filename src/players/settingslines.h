@@ -36,7 +36,8 @@ QStringList settingsLines(const SettingsState &state, const QString &playerName)
 // The lines of a new file.
 QStringList defaultSettingsLines();
 
-// The file's bytes as lines. Any of CR LF, LF or a lone CR ends a line.
+// The file's bytes as lines: UTF-8 without its byte-order mark, or Windows-1252 where the bytes
+// are not valid UTF-8. Any of CR LF, LF or a lone CR ends a line.
 QStringList splitSettingsText(const QByteArray &bytes);
 
 // The text without the characters of codes 0 to 32 around it, as names are read.

@@ -333,8 +333,9 @@ void TestSettingsLines::textSplitsIntoLines_data()
             << QByteArray("\xEF\xBB\xBFname=Bob") << QStringList {u"name=Bob"_s};
     QTest::newRow("multibyte name")
             << QByteArray("name=Zo\xC3\xAB") << QStringList {u"name=Zo\u00EB"_s};
-    QTest::newRow("invalid UTF-8 replaced")
-            << QByteArray("name=B\xFF\xC3z") << QStringList {u"name=B\uFFFD\uFFFDz"_s};
+    QTest::newRow("not UTF-8, an older version's code page")
+            << QByteArray("name=Ren\xE9\nname=\x80\x81\x9F")
+            << QStringList {u"name=Ren\u00E9"_s, u"name=\u20AC\u0081\u0178"_s};
     QTest::newRow("NUL kept") << QByteArray("name=A\0B", 8)
                               << QStringList {QString(u"name=A\0B"_s)};
 }
