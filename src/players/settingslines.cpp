@@ -1,6 +1,7 @@
 #include "players/settingslines.h"
 
 #include "players/colortext.h"
+#include "players/playernamevalidator.h"
 
 #include <QStringDecoder>
 #include <QStringView>
@@ -20,7 +21,6 @@ constexpr QStringView HighScoreKey = u"hscore";
 constexpr QChar Separator = u'=';
 constexpr QStringView AnimationOff = u"0";
 constexpr QStringView AnimationOn = u"1";
-constexpr qsizetype MaxNameLength = 20;
 
 // Where Windows-1252 differs from Latin-1: the characters of the bytes 0x80 to 0x9F. The five
 // bytes that code page leaves unassigned keep their Latin-1 control characters.
@@ -60,11 +60,14 @@ QStringView valueAfter(QStringView line, QStringView key)
     return rest.isEmpty() ? rest : rest.sliced(unitsOfCharacterAt(rest, 0));
 }
 
-// A name is cut to the length a player name may have before the blanks around it are removed.
-// Blanks alone within that length give no name, so an empty name never reaches the roster.
+// A name is cut to the length a player name may have before the blanks around it are removed,
+// and keeps no character that a typed name could not hold. Blanks alone within that length give
+// no name, so an empty name never reaches the roster.
 QString nameFrom(QStringView value)
 {
-    return withoutBlanks(firstCharacters(value, MaxNameLength)).toString();
+    const QString allowed = PlayerNameValidator::withoutForbiddenCharacters(
+            firstCharacters(value, PlayerNameValidator::MaxLength));
+    return withoutBlanks(allowed).toString();
 }
 
 // A value can never break its line, whatever text a name holds.

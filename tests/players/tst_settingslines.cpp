@@ -93,6 +93,11 @@ void TestSettingsLines::nameLines_data()
     QTest::newRow("spaces only") << u"name=     "_s << QStringList();
     QTest::newRow("spaces around") << u"name=  Bob  "_s << QStringList {u"Bob"_s};
     QTest::newRow("control characters around") << u"name=\tBob\x01"_s << QStringList {u"Bob"_s};
+    QTest::newRow("control characters inside dropped")
+            << u"name=B\x01o\u007Fb\u0085"_s << QStringList {u"Bob"_s};
+    QTest::newRow("control characters only") << u"name=\x7F\u0080"_s << QStringList();
+    QTest::newRow("space behind a control character")
+            << u"name=\x7F Bob"_s << QStringList {u"Bob"_s};
     QTest::newRow("no-break space kept") << u"name=\u00A0Bob"_s << QStringList {u"\u00A0Bob"_s};
     QTest::newRow("25 letters") << u"name="_s + TwentyLetters + u"uvwxy"_s
                                 << QStringList {TwentyLetters};
