@@ -12,13 +12,7 @@ namespace {
 SettingsState readLines(const QStringList &lines)
 {
     SettingsState state;
-    try {
-        for (const QString &line : lines)
-            applySettingsLine(line, state);
-        finishSettings(state);
-    } catch (const ConversionError &) {
-        // Reading stops at the faulty line; what came before stays.
-    }
+    readSettingsLines(lines, state);
     return state;
 }
 

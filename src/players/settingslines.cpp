@@ -143,6 +143,21 @@ void finishSettings(SettingsState &state)
         state.highScore = 0;
 }
 
+std::optional<ConversionError> readSettingsLines(const QStringList &lines, SettingsState &state)
+{
+    std::optional<ConversionError> firstError;
+    for (const QString &line : lines) {
+        try {
+            applySettingsLine(line, state);
+        } catch (const ConversionError &error) {
+            if (!firstError)
+                firstError = error;
+        }
+    }
+    finishSettings(state);
+    return firstError;
+}
+
 QStringList settingsLines(const SettingsState &state, const QString &playerName)
 {
     QStringList lines = {

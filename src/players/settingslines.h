@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/errors.h"
 #include "widgets/kitcolor.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <optional>
 
 // What the settings file carries, apart from any window: the windows load it from and store it
 // into their controls.
@@ -28,6 +31,11 @@ void applySettingsLine(const QString &line, SettingsState &state);
 
 // The last step of reading, once every line has been applied.
 void finishSettings(SettingsState &state);
+
+// Applies every line, then the last step. A line with a malformed number changes nothing, and the
+// lines after it are read all the same; the error of the first such line is returned, for the
+// caller to report.
+std::optional<ConversionError> readSettingsLines(const QStringList &lines, SettingsState &state);
 
 // The lines that the file is rewritten with, without line ends: the current player's name first,
 // then the roster names other than it.

@@ -11,9 +11,7 @@ namespace {
 SettingsState readLines(const QStringList &lines)
 {
     SettingsState state;
-    for (const QString &line : lines)
-        applySettingsLine(line, state);
-    finishSettings(state);
+    readSettingsLines(lines, state);
     return state;
 }
 
