@@ -14,14 +14,14 @@ namespace {
 constexpr qsizetype LongestQuotedText = 80;
 
 // A malformed value can be a whole line of any length; the error box quotes only its start.
-QString quotedStart(const QString &text)
+QString quotedStart(QStringView text)
 {
     if (text.size() <= LongestQuotedText)
-        return text;
+        return text.toString();
     qsizetype end = LongestQuotedText;
     if (text[end - 1].isHighSurrogate())
         --end;
-    return text.first(end) + u'\u2026';
+    return text.first(end).toString() + u'\u2026';
 }
 
 QString numberedIoError(int number)
@@ -31,7 +31,7 @@ QString numberedIoError(int number)
 
 } // namespace
 
-ConversionError::ConversionError(const QString &text)
+ConversionError::ConversionError(QStringView text)
     : TovikError(QStringLiteral("'%1' is not a valid integer value").arg(quotedStart(text)))
 {
 }

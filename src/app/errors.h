@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <exception>
 #include <utility>
 
@@ -24,7 +25,7 @@ private:
 class ConversionError : public TovikError
 {
 public:
-    explicit ConversionError(const QString &text);
+    explicit ConversionError(QStringView text);
 };
 
 // A failed file operation, known by its number: one of the program's own numbers below, or the

@@ -8,8 +8,6 @@
 
 #include <array>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 constexpr QStringView Color1Key = u"color1";
@@ -117,7 +115,7 @@ void applySettingsLine(const QString &line, SettingsState &state)
     if (line.startsWith(AnimationKey)) {
         state.animation = valueAfter(line, AnimationKey) != AnimationOff;
     } else if (line.startsWith(HighScoreKey)) {
-        state.highScore = parseIntegerText(valueAfter(line, HighScoreKey).toString());
+        state.highScore = parseIntegerText(valueAfter(line, HighScoreKey));
         if (!state.highScoreName.isEmpty())
             state.highScoreKnown = true;
     } else if (line.startsWith(HighScoreNameKey)) {
@@ -131,9 +129,9 @@ void applySettingsLine(const QString &line, SettingsState &state)
         if (!name.isEmpty())
             state.roster.append(name);
     } else if (line.startsWith(Color1Key)) {
-        state.startColor = ParseColorText(valueAfter(line, Color1Key).toString());
+        state.startColor = ParseColorText(valueAfter(line, Color1Key));
     } else if (line.startsWith(Color2Key)) {
-        state.endColor = ParseColorText(valueAfter(line, Color2Key).toString());
+        state.endColor = ParseColorText(valueAfter(line, Color2Key));
     }
 }
 
@@ -188,12 +186,21 @@ QStringList defaultSettingsLines()
 
 QStringList splitSettingsText(const QByteArray &bytes)
 {
-    QString text = decodedSettingsText(bytes);
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
-    QStringList lines = text.split(u'\n');
+    // One pass that copies each line once: a file can hold a line of many megabytes.
+    const QString text = decodedSettingsText(bytes);
+    QStringList lines;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.sliced(lineStart, i - lineStart));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        lineStart = i + 1;
+    }
     // What follows the last line end is a line only when it holds text.
-    if (lines.constLast().isEmpty())
-        lines.removeLast();
+    if (lineStart < text.size())
+        lines.append(text.sliced(lineStart));
     return lines;
 }

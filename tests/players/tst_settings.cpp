@@ -42,6 +42,7 @@ private Q_SLOTS:
     void rosterIsWrittenWithTheCurrentPlayerFirst_data();
     void rosterIsWrittenWithTheCurrentPlayerFirst();
     void malformedNumberSkipsOnlyItsLine();
+    void hugeMalformedLineIsQuotedShort();
     void emptyFileSetsNothingAndStaysEmpty();
     void unwritableDefaultFileRaisesAndSetsNothing();
 
@@ -144,6 +145,20 @@ void TestSettings::malformedNumberSkipsOnlyItsLine()
     // The last step, which drops a score without a holder, still runs.
     QCOMPARE(HighScore, 0);
     QVERIFY(!Form1->HighestScore1->isEnabled());
+}
+
+void TestSettings::hugeMalformedLineIsQuotedShort()
+{
+    const QByteArray fiftyMegabytes(50 << 20, '7');
+    writeFileContents(SettingsPath, "name=Ann\r\ncolor1=" + fiftyMegabytes + "\r\nname=Bob\r\n");
+    try {
+        LoadSettings();
+        QFAIL("the malformed colour was accepted");
+    } catch (const ConversionError &error) {
+        QCOMPARE(error.message(),
+                 u"'%1\u2026' is not a valid integer value"_s.arg(QString(80, u'7')));
+    }
+    QCOMPARE(rosterItems(), QStringList({u"Ann"_s, u"Bob"_s}));
 }
 
 void TestSettings::emptyFileSetsNothingAndStaysEmpty()
