@@ -1,6 +1,7 @@
 #include "players/settingsfile.h"
 
 #include "app/errors.h"
+#include "players/settingslines.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr char LineEnd[] = "\r\n";
 constexpr qsizetype SaveFileSuffixLength = 6;
 
 // The error of a file call that has just failed, from errno read at once. Callers clear errno
@@ -77,10 +77,7 @@ QByteArray readSettingsFile(const QString &path)
 
 void writeSettingsFile(const QString &path, const QStringList &lines)
 {
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toUtf8() + LineEnd;
-
+    const QByteArray bytes = settingsText(lines);
     QSaveFile file(path);
     // A folder that takes no new file can still hold a writable settings file: that one is
     // rewritten in place, without the replace that a crash cannot cut.

@@ -19,6 +19,8 @@ constexpr QStringView HighScoreKey = u"hscore";
 constexpr QChar Separator = u'=';
 constexpr QStringView AnimationOff = u"0";
 constexpr QStringView AnimationOn = u"1";
+constexpr QStringView PositiveScore = u"1";
+constexpr char LineEnd[] = "\r\n";
 
 // Where Windows-1252 differs from Latin-1: the characters of the bytes 0x80 to 0x9F. The five
 // bytes that code page leaves unassigned keep their Latin-1 control characters.
@@ -99,6 +101,20 @@ QString decodedSettingsText(const QByteArray &bytes)
     return utf8.hasError() ? fromWindows1252(bytes) : text;
 }
 
+// The holder's line comes first, then the score. A holder that reads back blank makes the record
+// known only through its own line's rule, a positive score before it: the score comes first
+// there, after a stand-in score of 1 when it is not positive itself.
+QStringList recordLines(const SettingsState &state)
+{
+    const QString holder = settingsLine(HighScoreNameKey, state.highScoreName);
+    const QString score = settingsLine(HighScoreKey, QString::number(state.highScore));
+    if (!nameFrom(state.highScoreName).isEmpty())
+        return {holder, score};
+    if (state.highScore > 0)
+        return {score, holder};
+    return {settingsLine(HighScoreKey, PositiveScore.toString()), holder, score};
+}
+
 } // namespace
 
 QStringView withoutBlanks(QStringView text)
@@ -168,11 +184,17 @@ QStringList settingsLines(const SettingsState &state, const QString &playerName)
         if (name != playerName)
             lines.append(settingsLine(NameKey, name));
     }
-    if (state.highScoreKnown) {
-        lines.append(settingsLine(HighScoreNameKey, state.highScoreName));
-        lines.append(settingsLine(HighScoreKey, QString::number(state.highScore)));
-    }
+    if (state.highScoreKnown)
+        lines += recordLines(state);
     return lines;
+}
+
+QByteArray settingsText(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + LineEnd;
+    return bytes;
 }
 
 QStringList defaultSettingsLines()

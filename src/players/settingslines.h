@@ -38,8 +38,12 @@ void finishSettings(SettingsState &state);
 std::optional<ConversionError> readSettingsLines(const QStringList &lines, SettingsState &state);
 
 // The lines that the file is rewritten with, without line ends: the current player's name first,
-// then the roster names other than it.
+// then the roster names other than it. Read back, they give any state that reading produced, but
+// for the roster, where the current player comes first and only once.
 QStringList settingsLines(const SettingsState &state, const QString &playerName);
+
+// The file's bytes for the lines: each ended by CR LF, in UTF-8.
+QByteArray settingsText(const QStringList &lines);
 
 // The lines of a new file.
 QStringList defaultSettingsLines();

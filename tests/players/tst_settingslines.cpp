@@ -40,6 +40,8 @@ private Q_SLOTS:
     void writerPutsTheCurrentPlayerFirst();
     void writtenFileReadsBack();
     void highScoreIsWrittenOnlyWhenKnown();
+    void recordWithoutHolderReadsBack_data();
+    void recordWithoutHolderReadsBack();
     void defaultLinesGiveAquaToBlue();
     void namesCannotBreakTheirLine();
     void textSplitsIntoLines_data();
@@ -292,6 +294,33 @@ void TestSettingsLines::highScoreIsWrittenOnlyWhenKnown()
 
     state.highScoreKnown = true;
     QCOMPARE(settingsLines(state, u"Bob"_s).mid(4), QStringList({u"hname=Bob"_s, u"hscore=-5"_s}));
+}
+
+void TestSettingsLines::recordWithoutHolderReadsBack_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<qint32>("score");
+
+    QTest::newRow("positive score") << QString() << 500;
+    QTest::newRow("score 0") << QString() << 0;
+    QTest::newRow("negative score") << QString() << -7;
+    QTest::newRow("holder of blanks") << u"  "_s << 9;
+}
+
+// Reading gives such a record when a positive score comes before a blank holder line.
+void TestSettingsLines::recordWithoutHolderReadsBack()
+{
+    QFETCH(QString, holder);
+    QFETCH(qint32, score);
+
+    SettingsState state;
+    state.highScoreName = holder;
+    state.highScore = score;
+    state.highScoreKnown = true;
+    const SettingsState read = readLines(settingsLines(state, u"Bob"_s));
+    QVERIFY(read.highScoreKnown);
+    QCOMPARE(read.highScore, score);
+    QVERIFY(read.highScoreName.isEmpty());
 }
 
 void TestSettingsLines::defaultLinesGiveAquaToBlue()
