@@ -9,7 +9,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-
 #include <cerrno>
 #include <unistd.h>
 
