@@ -98,10 +98,10 @@ private Q_SLOTS:
     void writeFailuresAreReported_data();
     void writeFailuresAreReported();
     void fullDiskKeepsTheOldFile();
-    void syncFailures_data();
-    void syncFailures();
-    void readOnlyFolder_data();
-    void readOnlyFolder();
+    void failedSyncFailsTheSaveUnlessUnsupported_data();
+    void failedSyncFailsTheSaveUnlessUnsupported();
+    void readOnlyFolderRewritesAWritableFileInPlace_data();
+    void readOnlyFolderRewritesAWritableFileInPlace();
     void staleSaveFilesGoAtTheNextSave_data();
     void staleSaveFilesGoAtTheNextSave();
 
@@ -208,7 +208,7 @@ void TestSettingsFile::fullDiskKeepsTheOldFile()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"settings.cfg"_s});
 }
 
-void TestSettingsFile::syncFailures_data()
+void TestSettingsFile::failedSyncFailsTheSaveUnlessUnsupported_data()
 {
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("message");
@@ -219,8 +219,7 @@ void TestSettingsFile::syncFailures_data()
     QTest::newRow("input/output error") << int(EIO) << u"I/O error 5"_s;
 }
 
-// A sync that the file system cannot do is no failure; any other failed sync keeps the old file.
-void TestSettingsFile::syncFailures()
+void TestSettingsFile::failedSyncFailsTheSaveUnlessUnsupported()
 {
     QFETCH(int, error);
     QFETCH(QString, message);
@@ -231,7 +230,7 @@ void TestSettingsFile::syncFailures()
     QCOMPARE(fileContents(path), message.isEmpty() ? QByteArray("name=Bob\r\n") : OldText);
 }
 
-void TestSettingsFile::readOnlyFolder_data()
+void TestSettingsFile::readOnlyFolderRewritesAWritableFileInPlace_data()
 {
     QTest::addColumn<QFile::Permissions>("filePermissions");
     QTest::addColumn<QString>("message");
@@ -243,7 +242,7 @@ void TestSettingsFile::readOnlyFolder_data()
     QTest::newRow("read-only file stays") << readable << u"File access denied"_s << OldText;
 }
 
-void TestSettingsFile::readOnlyFolder()
+void TestSettingsFile::readOnlyFolderRewritesAWritableFileInPlace()
 {
     QFETCH(QFile::Permissions, filePermissions);
     QFETCH(QString, message);
