@@ -36,9 +36,9 @@ ConversionError::ConversionError(QStringView text)
 {
 }
 
-InOutError::InOutError(int code) : InOutError(code, messageFor(code)) { }
+InOutError::InOutError(int code) : TovikError(messageFor(code)) { }
 
-InOutError::InOutError(int code, const QString &message) : TovikError(message), m_code(code) { }
+InOutError::InOutError(const QString &message) : TovikError(message) { }
 
 InOutError InOutError::fromSystemError(int error)
 {
@@ -64,7 +64,7 @@ InOutError InOutError::fromSystemError(int error)
         return InOutError(DiskFull);
     default:
         // The system's numbers overlap the program's own, so the message is made here.
-        return InOutError(error, numberedIoError(error));
+        return InOutError(numberedIoError(error));
     }
 }
 

@@ -46,13 +46,10 @@ public:
     explicit InOutError(int code);
     // The error of a system call that failed with this errno value, told by its meaning.
     static InOutError fromSystemError(int error);
-    int code() const { return m_code; }
     static QString messageFor(int code);
 
 private:
-    InOutError(int code, const QString &message);
-
-    int m_code;
+    explicit InOutError(const QString &message);
 };
 
 // The text of the error box: the message with a full stop added when its last character comes
