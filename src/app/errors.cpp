@@ -2,37 +2,91 @@
 
 #include "app/messageboxes.h"
 
+#include <cerrno>
+
 TovikError::TovikError(QString message)
     : m_message(std::move(message)), m_what(m_message.toUtf8())
 {
 }
 
-ConversionError::ConversionError(const QString &text)
-    : TovikError(QStringLiteral("'%1' is not a valid integer value").arg(text))
+namespace {
+
+constexpr qsizetype LongestQuotedText = 80;
+
+// A malformed value can be a whole line of any length; the error box quotes only its start.
+QString quotedStart(QStringView text)
+{
+    if (text.size() <= LongestQuotedText)
+        return text.toString();
+    qsizetype end = LongestQuotedText;
+    if (text[end - 1].isHighSurrogate())
+        --end;
+    return text.first(end).toString() + u'\u2026';
+}
+
+QString numberedIoError(int number)
+{
+    return QStringLiteral("I/O error %1").arg(number);
+}
+
+} // namespace
+
+ConversionError::ConversionError(QStringView text)
+    : TovikError(QStringLiteral("'%1' is not a valid integer value").arg(quotedStart(text)))
 {
 }
 
-InOutError::InOutError(int code) : TovikError(messageFor(code)), m_code(code) { }
+InOutError::InOutError(int code) : TovikError(messageFor(code)) { }
+
+InOutError::InOutError(const QString &message) : TovikError(message) { }
+
+InOutError InOutError::fromSystemError(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return InOutError(FileAccessDenied);
+    case ENOENT:
+        return InOutError(FileNotFound);
+    case ENAMETOOLONG:
+    case ENOTDIR:
+    case ELOOP:
+    case EINVAL:
+        return InOutError(InvalidFilename);
+    case EMFILE:
+    case ENFILE:
+        return InOutError(TooManyOpenFiles);
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return InOutError(DiskFull);
+    default:
+        // The system's numbers overlap the program's own, so the message is made here.
+        return InOutError(numberedIoError(error));
+    }
+}
 
 QString InOutError::messageFor(int code)
 {
     switch (code) {
-    case 2:
+    case FileNotFound:
         return QStringLiteral("File not found");
-    case 3:
+    case InvalidFilename:
         return QStringLiteral("Invalid filename");
-    case 4:
+    case TooManyOpenFiles:
         return QStringLiteral("Too many open files");
-    case 5:
+    case FileAccessDenied:
         return QStringLiteral("File access denied");
-    case 100:
+    case ReadBeyondEndOfFile:
         return QStringLiteral("Read beyond end of file");
-    case 101:
+    case DiskFull:
         return QStringLiteral("Disk full");
-    case 106:
+    case InvalidNumericInput:
         return QStringLiteral("Invalid numeric input");
     default:
-        return QStringLiteral("I/O error %1").arg(code);
+        return numberedIoError(code);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <exception>
 #include <utility>
 
@@ -19,24 +20,36 @@ private:
     QByteArray m_what;
 };
 
-// A number that could not be read: "'<text>' is not a valid integer value".
+// A number that could not be read: "'<text>' is not a valid integer value", the text cut to its
+// first 80 characters and an ellipsis when it is longer.
 class ConversionError : public TovikError
 {
 public:
-    explicit ConversionError(const QString &text);
+    explicit ConversionError(QStringView text);
 };
 
-// A failed file operation, known by its number: the program's own numbers (2 "File not found",
-// 5 "File access denied", 101 "Disk full", ...) or the system's error code for anything else.
+// A failed file operation, known by its number: one of the program's own numbers below, or the
+// number of a system error that has none of their meanings, shown as "I/O error <number>".
 class InOutError : public TovikError
 {
 public:
+    enum Code {
+        FileNotFound = 2,
+        InvalidFilename = 3,
+        TooManyOpenFiles = 4,
+        FileAccessDenied = 5,
+        ReadBeyondEndOfFile = 100,
+        DiskFull = 101,
+        InvalidNumericInput = 106,
+    };
+
     explicit InOutError(int code);
-    int code() const { return m_code; }
+    // The error of a system call that failed with this errno value, told by its meaning.
+    static InOutError fromSystemError(int error);
     static QString messageFor(int code);
 
 private:
-    int m_code;
+    explicit InOutError(const QString &message);
 };
 
 // The text of the error box: the message with a full stop added when its last character comes

@@ -106,17 +106,18 @@ QString FormatColorText(TColor color)
     return u'$' + QString::number(color, 16).toUpper().rightJustified(HexDigitCount, u'0');
 }
 
-TColor ParseColorText(const QString &text)
+TColor ParseColorText(QStringView text)
 {
-    const auto named = std::find_if(
-            NamedColors.begin(), NamedColors.end(),
-            [&text](const NamedColor &entry) { return equalsIgnoringAsciiCase(entry.name, text); });
+    const auto named
+            = std::find_if(NamedColors.begin(), NamedColors.end(), [text](const NamedColor &entry) {
+                  return equalsIgnoringAsciiCase(entry.name, text);
+              });
     if (named != NamedColors.end())
         return named->value;
     return static_cast<TColor>(parseIntegerText(text));
 }
 
-qint32 parseIntegerText(const QString &text)
+qint32 parseIntegerText(QStringView text)
 {
     const qsizetype size = text.size();
     qsizetype i = 0;
@@ -135,7 +136,7 @@ qint32 parseIntegerText(const QString &text)
         base = 16;
         i += 2;
     }
-    if (i == size)
+    if (i == size || (base == 16 && size - i > HexDigitCount))
         throw ConversionError(text);
 
     const quint64 limit = base == 16 ? HexLimit : negative ? NegativeLimit : PositiveLimit;

@@ -59,6 +59,14 @@ QString PlayerNameValidator::limited(QStringView text, qsizetype &cursor)
     return result;
 }
 
+QString PlayerNameValidator::withoutForbiddenCharacters(QStringView text)
+{
+    QString result;
+    for (const Character &character : allowedCharacters(text))
+        result += text.sliced(character.start, character.length);
+    return result;
+}
+
 QValidator::State PlayerNameValidator::validate(QString &input, int &pos) const
 {
     qsizetype cursor = pos;

@@ -22,4 +22,7 @@ public:
     // The rule itself, on a text and a cursor position in UTF-16 units; the cursor moves with
     // the text.
     static QString limited(QStringView text, qsizetype &cursor);
+
+    // The text without the characters that a name may not hold, whatever its length.
+    static QString withoutForbiddenCharacters(QStringView text);
 };

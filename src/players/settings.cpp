@@ -58,23 +58,20 @@ void holdSettings(const SettingsState &state)
 void LoadSettings()
 {
     SettingsState state = heldSettings();
+    std::optional<ConversionError> malformedNumber;
     if (settingsFileExists(SettingsPath)) {
         const QStringList lines = splitSettingsText(readSettingsFile(SettingsPath));
-        try {
-            for (const QString &line : lines)
-                applySettingsLine(line, state);
-        } catch (const ConversionError &) {
-            // What was read before the faulty line stays in effect.
-            holdSettings(state);
-            throw;
-        }
+        malformedNumber = readSettingsLines(lines, state);
     } else {
         writeSettingsFile(SettingsPath, defaultSettingsLines());
         state.startColor = clAqua;
         state.endColor = clBlue;
+        finishSettings(state);
     }
-    finishSettings(state);
     holdSettings(state);
+    // Only the first malformed number is reported, once everything else has been read.
+    if (malformedNumber)
+        throw *malformedNumber;
 }
 
 void SaveSettings()

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/errors.h"
 #include "widgets/kitcolor.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <optional>
 
 // What the settings file carries, apart from any window: the windows load it from and store it
 // into their controls.
@@ -29,14 +32,24 @@ void applySettingsLine(const QString &line, SettingsState &state);
 // The last step of reading, once every line has been applied.
 void finishSettings(SettingsState &state);
 
+// Applies every line, then the last step. A line with a malformed number changes nothing, and the
+// lines after it are read all the same; the error of the first such line is returned, for the
+// caller to report.
+std::optional<ConversionError> readSettingsLines(const QStringList &lines, SettingsState &state);
+
 // The lines that the file is rewritten with, without line ends: the current player's name first,
-// then the roster names other than it.
+// then the roster names other than it. Read back, they give any state that reading produced, but
+// for the roster, where the current player comes first and only once.
 QStringList settingsLines(const SettingsState &state, const QString &playerName);
+
+// The file's bytes for the lines: each ended by CR LF, in UTF-8.
+QByteArray settingsText(const QStringList &lines);
 
 // The lines of a new file.
 QStringList defaultSettingsLines();
 
-// The file's bytes as lines. Any of CR LF, LF or a lone CR ends a line.
+// The file's bytes as lines: UTF-8 without its byte-order mark, or Windows-1252 where the bytes
+// are not valid UTF-8. Any of CR LF, LF or a lone CR ends a line.
 QStringList splitSettingsText(const QByteArray &bytes);
 
 // The text without the characters of codes 0 to 32 around it, as names are read.

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void integersAreRead();
     void malformedIntegersAreRefused_data();
     void malformedIntegersAreRefused();
+    void longMalformedTextIsQuotedCut_data();
+    void longMalformedTextIsQuotedCut();
 };
 
 void TestColorText::namedColorsReadAndWriteByName_data()
@@ -136,7 +138,6 @@ void TestColorText::integersAreRead_data()
     QTest::newRow("negative hex") << u"-$10"_s << -16;
     QTest::newRow("hex wraps to negative") << u"$80000000"_s << std::numeric_limits<qint32>::min();
     QTest::newRow("all hex bits") << u"$FFFFFFFF"_s << -1;
-    QTest::newRow("hex leading zeros") << u"$000000001"_s << 1;
 }
 
 void TestColorText::integersAreRead()
@@ -162,6 +163,7 @@ void TestColorText::malformedIntegersAreRefused_data()
     QTest::newRow("decimal too large") << u"2147483648"_s;
     QTest::newRow("decimal too small") << u"-2147483649"_s;
     QTest::newRow("hex too large") << u"$100000000"_s;
+    QTest::newRow("nine hex digits") << u"$000000001"_s;
     QTest::newRow("not a hex digit") << u"$FG"_s;
     QTest::newRow("Arabic-Indic digit") << u"\u0663"_s;
     QTest::newRow("full-width digits") << u"\uFF11\uFF12"_s;
@@ -178,6 +180,26 @@ void TestColorText::malformedIntegersAreRefused()
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(), u"'%1' is not a valid integer value"_s.arg(text));
     }
+}
+
+void TestColorText::longMalformedTextIsQuotedCut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+
+    const QString eighty(80, u'x');
+    QTest::newRow("80 characters in full") << eighty << eighty;
+    QTest::newRow("81 characters cut") << eighty + u"y"_s << eighty + u"\u2026"_s;
+    QTest::newRow("pair at the cut kept whole")
+            << eighty.first(79) + u"\U0001F600"_s << eighty.first(79) + u"\u2026"_s;
+}
+
+void TestColorText::longMalformedTextIsQuotedCut()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+
+    QCOMPARE(ConversionError(text).message(), u"'%1' is not a valid integer value"_s.arg(quoted));
 }
 
 QTEST_APPLESS_MAIN(TestColorText)

@@ -41,7 +41,8 @@ private Q_SLOTS:
     void savedFileLoadsIntoTheWindowsAndSavesUnchanged();
     void rosterIsWrittenWithTheCurrentPlayerFirst_data();
     void rosterIsWrittenWithTheCurrentPlayerFirst();
-    void malformedNumberStopsReadingAndKeepsWhatCameBefore();
+    void malformedNumberSkipsOnlyItsLine();
+    void hugeMalformedLineIsQuotedShort();
     void emptyFileSetsNothingAndStaysEmpty();
     void unwritableDefaultFileRaisesAndSetsNothing();
 
@@ -125,24 +126,39 @@ void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst()
     QCOMPARE(fileContents(SettingsPath), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\n" + nameLines);
 }
 
-void TestSettings::malformedNumberStopsReadingAndKeepsWhatCameBefore()
+void TestSettings::malformedNumberSkipsOnlyItsLine()
 {
-    writeFileContents(SettingsPath, "hscore=500\r\nname=Ann\r\ncolor2=clLime\r\ncolor1=255 \r\nname=Bob\r\n"
-              "hname=Cy\r\ncolor2=clRed\r\n");
+    writeFileContents(SettingsPath,
+                      "hscore=500\r\nname=Ann\r\ncolor2=clLime\r\ncolor1=255 \r\n"
+                      "name=Bob\r\ncolor2=clRed\r\nhscore=12x\r\nanimation=1\r\n");
     try {
         LoadSettings();
         QFAIL("the malformed colour was accepted");
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(), u"'255 ' is not a valid integer value"_s);
     }
-    QCOMPARE(rosterItems(), QStringList({u"Ann"_s}));
+    QCOMPARE(rosterItems(), QStringList({u"Ann"_s, u"Bob"_s}));
     QCOMPARE(Form3->ComboBox1->currentIndex(), 1);
     QCOMPARE(GradientStartColor, clBlack);
-    QCOMPARE(GradientEndColor, clLime);
-    QVERIFY(HighScoreName.isEmpty());
-    // The last step, which drops a score without a holder, is never reached.
-    QCOMPARE(HighScore, 500);
+    QCOMPARE(GradientEndColor, clRed);
+    QVERIFY(Form1->Animation1->isChecked());
+    // The last step, which drops a score without a holder, still runs.
+    QCOMPARE(HighScore, 0);
     QVERIFY(!Form1->HighestScore1->isEnabled());
+}
+
+void TestSettings::hugeMalformedLineIsQuotedShort()
+{
+    const QByteArray fiftyMegabytes(50 << 20, '7');
+    writeFileContents(SettingsPath, "name=Ann\r\ncolor1=" + fiftyMegabytes + "\r\nname=Bob\r\n");
+    try {
+        LoadSettings();
+        QFAIL("the malformed colour was accepted");
+    } catch (const ConversionError &error) {
+        QCOMPARE(error.message(),
+                 u"'%1\u2026' is not a valid integer value"_s.arg(QString(80, u'7')));
+    }
+    QCOMPARE(rosterItems(), QStringList({u"Ann"_s, u"Bob"_s}));
 }
 
 void TestSettings::emptyFileSetsNothingAndStaysEmpty()

@@ -10,7 +10,12 @@
 
 #include <csignal>
 #include <grp.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +53,30 @@ bool becomeNobody()
             || (setgroups(0, nullptr) == 0 && setgid(NobodyId) == 0 && setuid(NobodyId) == 0);
 }
 
+#if defined(__x86_64__)
+constexpr quint32 SystemCallArchitecture = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+constexpr quint32 SystemCallArchitecture = AUDIT_ARCH_AARCH64;
+#endif
+
+// Makes every later call of one system call in this process fail with the error, as a file
+// system that refuses it would.
+bool failSystemCall(int call, int error)
+{
+    sock_filter filter[] = {
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SystemCallArchitecture, 1, 0),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, quint32(call), 0, 1),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (quint32(error) & SECCOMP_RET_DATA)),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program {static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0
+            && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
 void prepare(const QTemporaryDir &dir)
 {
     QFile file(pathFor(dir, Place::File));
@@ -69,14 +98,19 @@ private Q_SLOTS:
     void writeReplacesTheWholeFile();
     void fileExistsOnlyAsRegularFile_data();
     void fileExistsOnlyAsRegularFile();
-    void readFailuresCarryTheirNumber_data();
-    void readFailuresCarryTheirNumber();
-    void writeFailuresCarryTheirNumber_data();
-    void writeFailuresCarryTheirNumber();
+    void readFailuresAreReported_data();
+    void readFailuresAreReported();
+    void writeFailuresAreReported_data();
+    void writeFailuresAreReported();
     void fullDiskKeepsTheOldFile();
-    void unwritableFolderKeepsTheOldFile();
     void writeMakesAMissingFolderWhereItMay_data();
     void writeMakesAMissingFolderWhereItMay();
+    void failedSyncFailsTheSaveUnlessUnsupported_data();
+    void failedSyncFailsTheSaveUnlessUnsupported();
+    void readOnlyFolderRewritesAWritableFileInPlace_data();
+    void readOnlyFolderRewritesAWritableFileInPlace();
+    void staleSaveFilesGoAtTheNextSave_data();
+    void staleSaveFilesGoAtTheNextSave();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -129,43 +163,40 @@ void TestSettingsFile::fileExistsOnlyAsRegularFile()
     QCOMPARE(settingsFileExists(pathFor(*m_dir, place)), exists);
 }
 
-void TestSettingsFile::readFailuresCarryTheirNumber_data()
+void TestSettingsFile::readFailuresAreReported_data()
 {
     QTest::addColumn<Place>("place");
-    QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("missing") << Place::Missing << 2 << u"File not found"_s;
-    QTest::newRow("through a file") << Place::ThroughFile << 3 << u"Invalid filename"_s;
-    QTest::newRow("directory") << Place::Directory << 5 << u"File access denied"_s;
+    QTest::newRow("missing") << Place::Missing << u"File not found"_s;
+    QTest::newRow("through a file") << Place::ThroughFile << u"Invalid filename"_s;
+    QTest::newRow("directory") << Place::Directory << u"File access denied"_s;
 }
 
-void TestSettingsFile::readFailuresCarryTheirNumber()
+void TestSettingsFile::readFailuresAreReported()
 {
     QFETCH(Place, place);
-    QFETCH(int, code);
     QFETCH(QString, message);
 
-    QCOMPARE(errorCodeOf([&] { readSettingsFile(pathFor(*m_dir, place)); }), code);
-    QCOMPARE(InOutError(code).message(), message);
+    QCOMPARE(errorOf([&] { readSettingsFile(pathFor(*m_dir, place)); }), message);
 }
 
-void TestSettingsFile::writeFailuresCarryTheirNumber_data()
+void TestSettingsFile::writeFailuresAreReported_data()
 {
     QTest::addColumn<Place>("place");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("through a file") << Place::ThroughFile << 3;
-    QTest::newRow("directory") << Place::Directory << 5;
+    QTest::newRow("through a file") << Place::ThroughFile << u"Invalid filename"_s;
+    QTest::newRow("directory") << Place::Directory << u"File access denied"_s;
 }
 
-void TestSettingsFile::writeFailuresCarryTheirNumber()
+void TestSettingsFile::writeFailuresAreReported()
 {
     QFETCH(Place, place);
-    QFETCH(int, code);
+    QFETCH(QString, message);
 
-    QCOMPARE(errorCodeOf([&] { writeSettingsFile(pathFor(*m_dir, place), {u"name=Bob"_s}); }),
-             code);
+    QCOMPARE(errorOf([&] { writeSettingsFile(pathFor(*m_dir, place), {u"name=Bob"_s}); }),
+             message);
     QCOMPARE(fileContents(pathFor(*m_dir, Place::File)), OldText);
 }
 
@@ -177,39 +208,99 @@ void TestSettingsFile::fullDiskKeepsTheOldFile()
     };
     const QStringList lines(20, u"name=Someone with a long name"_s);
 
-    QCOMPARE(errorCodeOfWriteInChild(limitFileSize, pathFor(*m_dir, Place::File), lines), 101);
+    QCOMPARE(errorOfWriteInChild(limitFileSize, pathFor(*m_dir, Place::File), lines),
+             u"Disk full"_s);
     QCOMPARE(fileContents(pathFor(*m_dir, Place::File)), OldText);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {u"settings.cfg"_s});
 }
 
-void TestSettingsFile::unwritableFolderKeepsTheOldFile()
+void TestSettingsFile::failedSyncFailsTheSaveUnlessUnsupported_data()
 {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("not supported") << int(ENOTSUP) << QString();
+    QTest::newRow("not implemented") << int(ENOSYS) << QString();
+    QTest::newRow("invalid for this file") << int(EINVAL) << QString();
+    QTest::newRow("input/output error") << int(EIO) << u"I/O error 5"_s;
+}
+
+void TestSettingsFile::failedSyncFailsTheSaveUnlessUnsupported()
+{
+    QFETCH(int, error);
+    QFETCH(QString, message);
+
+    const QString path = pathFor(*m_dir, Place::File);
+    const auto failSync = [error] { return failSystemCall(__NR_fsync, error); };
+    QCOMPARE(errorOfWriteInChild(failSync, path, {u"name=Bob"_s}), message);
+    QCOMPARE(fileContents(path), message.isEmpty() ? QByteArray("name=Bob\r\n") : OldText);
+}
+
+void TestSettingsFile::readOnlyFolderRewritesAWritableFileInPlace_data()
+{
+    QTest::addColumn<QFile::Permissions>("filePermissions");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("text");
+
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+    QTest::newRow("writable file is rewritten in place")
+            << (readable | QFile::WriteOther) << QString() << QByteArray("name=Bob\r\n");
+    QTest::newRow("read-only file stays") << readable << u"File access denied"_s << OldText;
+}
+
+void TestSettingsFile::readOnlyFolderRewritesAWritableFileInPlace()
+{
+    QFETCH(QFile::Permissions, filePermissions);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, text);
+
     const QString path = pathFor(*m_dir, Place::File);
     QVERIFY(QFile::setPermissions(m_dir->path(),
                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
                                           | QFile::ExeOther));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(path, filePermissions));
 
-    const int code = errorCodeOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
+    const QString error = errorOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
     QVERIFY(QFile::setPermissions(m_dir->path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(code, 5);
-    QCOMPARE(fileContents(path), OldText);
+    QCOMPARE(error, message);
+    QCOMPARE(fileContents(path), text);
+}
+
+void TestSettingsFile::staleSaveFilesGoAtTheNextSave_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("six letters") << u"settings.cfg.qWeRtY"_s << true;
+    QTest::newRow("a digit") << u"settings.cfg.qWeRt1"_s << false;
+    QTest::newRow("seven letters") << u"settings.cfg.qWeRtYu"_s << false;
+    QTest::newRow("another file's") << u"settings.ini.qWeRtY"_s << false;
+}
+
+void TestSettingsFile::staleSaveFilesGoAtTheNextSave()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+
+    writeFileContents(m_dir->filePath(name), OldText);
+    writeSettingsFile(pathFor(*m_dir, Place::File), {u"name=Bob"_s});
+    QCOMPARE(QFile::exists(m_dir->filePath(name)), !removed);
 }
 
 void TestSettingsFile::writeMakesAMissingFolderWhereItMay_data()
 {
     QTest::addColumn<bool>("folderWritable");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("writable folder") << true << 0;
-    QTest::newRow("read-only folder") << false << 5;
+    QTest::newRow("writable folder") << true << QString();
+    QTest::newRow("read-only folder") << false << u"File access denied"_s;
 }
 
 void TestSettingsFile::writeMakesAMissingFolderWhereItMay()
 {
     QFETCH(bool, folderWritable);
-    QFETCH(int, code);
+    QFETCH(QString, message);
 
     const QString path = m_dir->filePath(u"config/tovik/settings.cfg"_s);
     QVERIFY(QDir(m_dir->path()).mkdir(u"config"_s));
@@ -220,10 +311,10 @@ void TestSettingsFile::writeMakesAMissingFolderWhereItMay()
     QVERIFY(QFile::setPermissions(m_dir->filePath(u"config"_s),
                                   folderWritable ? everyone | writable : everyone));
 
-    const int written = errorCodeOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
+    const QString error = errorOfWriteInChild(becomeNobody, path, {u"name=Bob"_s});
     QVERIFY(QFile::setPermissions(m_dir->path(), everyone | QFile::WriteOwner));
-    QCOMPARE(written, code);
-    QCOMPARE(fileContents(path), QByteArray(code == 0 ? "name=Bob\r\n" : ""));
+    QCOMPARE(error, message);
+    QCOMPARE(fileContents(path), QByteArray(message.isEmpty() ? "name=Bob\r\n" : ""));
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)

@@ -11,9 +11,7 @@ namespace {
 SettingsState readLines(const QStringList &lines)
 {
     SettingsState state;
-    for (const QString &line : lines)
-        applySettingsLine(line, state);
-    finishSettings(state);
+    readSettingsLines(lines, state);
     return state;
 }
 
@@ -42,6 +40,8 @@ private Q_SLOTS:
     void writerPutsTheCurrentPlayerFirst();
     void writtenFileReadsBack();
     void highScoreIsWrittenOnlyWhenKnown();
+    void recordWithoutHolderReadsBack_data();
+    void recordWithoutHolderReadsBack();
     void defaultLinesGiveAquaToBlue();
     void namesCannotBreakTheirLine();
     void textSplitsIntoLines_data();
@@ -93,6 +93,11 @@ void TestSettingsLines::nameLines_data()
     QTest::newRow("spaces only") << u"name=     "_s << QStringList();
     QTest::newRow("spaces around") << u"name=  Bob  "_s << QStringList {u"Bob"_s};
     QTest::newRow("control characters around") << u"name=\tBob\x01"_s << QStringList {u"Bob"_s};
+    QTest::newRow("control characters inside dropped")
+            << u"name=B\x01o\u007Fb\u0085"_s << QStringList {u"Bob"_s};
+    QTest::newRow("control characters only") << u"name=\x7F\u0080"_s << QStringList();
+    QTest::newRow("space behind a control character")
+            << u"name=\x7F Bob"_s << QStringList {u"Bob"_s};
     QTest::newRow("no-break space kept") << u"name=\u00A0Bob"_s << QStringList {u"\u00A0Bob"_s};
     QTest::newRow("25 letters") << u"name="_s + TwentyLetters + u"uvwxy"_s
                                 << QStringList {TwentyLetters};
@@ -291,6 +296,33 @@ void TestSettingsLines::highScoreIsWrittenOnlyWhenKnown()
     QCOMPARE(settingsLines(state, u"Bob"_s).mid(4), QStringList({u"hname=Bob"_s, u"hscore=-5"_s}));
 }
 
+void TestSettingsLines::recordWithoutHolderReadsBack_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<qint32>("score");
+
+    QTest::newRow("positive score") << QString() << 500;
+    QTest::newRow("score 0") << QString() << 0;
+    QTest::newRow("negative score") << QString() << -7;
+    QTest::newRow("holder of blanks") << u"  "_s << 9;
+}
+
+// Reading gives such a record when a positive score comes before a blank holder line.
+void TestSettingsLines::recordWithoutHolderReadsBack()
+{
+    QFETCH(QString, holder);
+    QFETCH(qint32, score);
+
+    SettingsState state;
+    state.highScoreName = holder;
+    state.highScore = score;
+    state.highScoreKnown = true;
+    const SettingsState read = readLines(settingsLines(state, u"Bob"_s));
+    QVERIFY(read.highScoreKnown);
+    QCOMPARE(read.highScore, score);
+    QVERIFY(read.highScoreName.isEmpty());
+}
+
 void TestSettingsLines::defaultLinesGiveAquaToBlue()
 {
     const QStringList lines = defaultSettingsLines();
@@ -333,8 +365,9 @@ void TestSettingsLines::textSplitsIntoLines_data()
             << QByteArray("\xEF\xBB\xBFname=Bob") << QStringList {u"name=Bob"_s};
     QTest::newRow("multibyte name")
             << QByteArray("name=Zo\xC3\xAB") << QStringList {u"name=Zo\u00EB"_s};
-    QTest::newRow("invalid UTF-8 replaced")
-            << QByteArray("name=B\xFF\xC3z") << QStringList {u"name=B\uFFFD\uFFFDz"_s};
+    QTest::newRow("not UTF-8, an older version's code page")
+            << QByteArray("name=Ren\xE9\nname=\x80\x81\x9F")
+            << QStringList {u"name=Ren\u00E9"_s, u"name=\u20AC\u0081\u0178"_s};
     QTest::newRow("NUL kept") << QByteArray("name=A\0B", 8)
                               << QStringList {QString(u"name=A\0B"_s)};
 }

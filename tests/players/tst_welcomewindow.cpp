@@ -305,7 +305,7 @@ void TestWelcomeWindow::malformedFileShowsTheErrorAndTheWindowAnyway()
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
     QVERIFY(Form3->isVisible());
-    QCOMPARE(Form3->ComboBox1->count(), 2);
+    QCOMPARE(Form3->ComboBox1->count(), 3);
     QCOMPARE(Form3->ComboBox1->currentText(), u"Ann"_s);
 }
 
