@@ -7,11 +7,14 @@
 #include "app/windowplacement.h"
 #include "game/commentary.h"
 #include "game/random.h"
+#include "game/rollsummary.h"
 #include "players/colorschemedialog.h"
 #include "players/highscorewindow.h"
 #include "players/settings.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "widgets/announcer.h"
+#include "widgets/dieface.h"
 #include "widgets/kitfill.h"
 #include "widgets/kitfonts.h"
 #include "widgets/transparentimage.h"
@@ -131,11 +134,13 @@ void TForm1::createControls()
 
     KitFill1 = newBackgroundFill(client, FillGeometry, FillColorCount);
 
+    std::array<DieFace *, 5> dieFaces{};
     DiceDisplay::Images faces{};
     DiceDisplay::Images markers{};
     const QImage heldPicture = heldMarkerPicture();
     for (std::size_t die = 0; die < faces.size(); ++die) {
-        faces[die] = new TransparentImage(client);
+        dieFaces[die] = new DieFace(client);
+        faces[die] = dieFaces[die];
         faces[die]->setGeometry(QRect(QPoint(DieLefts[die], DieTop), DieSize));
         faces[die]->setToolTip(QStringLiteral("Click to HOLD"));
         markers[die] = new TransparentImage(client);
@@ -144,7 +149,7 @@ void TForm1::createControls()
         markers[die]->hide();
     }
     std::tie(Image1, Image2, Image3, Image4, Image5) =
-            std::tuple(faces[0], faces[1], faces[2], faces[3], faces[4]);
+            std::tuple(dieFaces[0], dieFaces[1], dieFaces[2], dieFaces[3], dieFaces[4]);
     std::tie(Held1, Held2, Held3, Held4, Held5) =
             std::tuple(markers[0], markers[1], markers[2], markers[3], markers[4]);
     m_diceDisplay = std::make_unique<DiceDisplay>(faces, markers, KitBitmapList1);
@@ -153,6 +158,7 @@ void TForm1::createControls()
     Panel1->setGeometry(PanelGeometry);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setBackgroundColor(Panel1, clBlack);
+    m_announcer = new Announcer(Panel1);
 
     CPU = makeLabel(QStringLiteral("CPU"), Panel1, tahomaFont(CpuFontSize, true), clLime);
     CPU->setGeometry(CpuGeometry);
@@ -188,6 +194,11 @@ void TForm1::createControls()
         previous = button;
     }
     setTabOrder(previous, UnSelectButton);
+    previous = UnSelectButton;
+    for (QWidget *face : {Image1, Image2, Image3, Image4, Image5}) {
+        setTabOrder(previous, face);
+        previous = face;
+    }
 }
 
 void TForm1::createCategoryButtons()
@@ -249,8 +260,8 @@ void TForm1::connectControls()
     connect(RollButton, &QPushButton::clicked, this, &TForm1::RollButton1Click);
     connect(NewGameButton, &QPushButton::clicked, this, &TForm1::NewGameButtonClick);
     connect(UnSelectButton, &QPushButton::clicked, this, &TForm1::UnSelectButtonClick);
-    connect(OnesButton, &PressButton::mouseDown, this, &TForm1::OnesButtonMouseDown);
-    connect(TwosButton, &PressButton::mouseDown, this, &TForm1::TwosButtonMouseDown);
+    connect(OnesButton, &PressButton::activated, this, &TForm1::OnesButtonMouseDown);
+    connect(TwosButton, &PressButton::activated, this, &TForm1::TwosButtonMouseDown);
     connect(ThreesButton, &QPushButton::clicked, this, &TForm1::ThreesButtonClick);
     connect(FoursButton, &QPushButton::clicked, this, &TForm1::FoursButtonClick);
     connect(FivesButton, &QPushButton::clicked, this, &TForm1::FivesButtonClick);
@@ -267,6 +278,11 @@ void TForm1::connectControls()
     connect(Image3, &TransparentImage::mouseDown, this, &TForm1::Image3MouseDown);
     connect(Image4, &TransparentImage::mouseDown, this, &TForm1::Image4MouseDown);
     connect(Image5, &TransparentImage::mouseDown, this, &TForm1::Image5MouseDown);
+    connect(Image1, &DieFace::activated, this, &TForm1::Image1MouseDown);
+    connect(Image2, &DieFace::activated, this, &TForm1::Image2MouseDown);
+    connect(Image3, &DieFace::activated, this, &TForm1::Image3MouseDown);
+    connect(Image4, &DieFace::activated, this, &TForm1::Image4MouseDown);
+    connect(Image5, &DieFace::activated, this, &TForm1::Image5MouseDown);
     // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse.
     for (int die = 0; die < int(DieLefts.size()); ++die) {
         auto *holdKey = new QShortcut(QKeySequence(Qt::Key_1 + die), this);
@@ -372,6 +388,7 @@ void TForm1::setMessage(const QString &text)
 {
     CPUMessage->setText(text);
     CPUMessage->setAccessibleName(QStringLiteral("CPU says: ") + text);
+    m_announcer->say(text);
 }
 
 void TForm1::showNumbers()
@@ -453,6 +470,7 @@ void TForm1::commitSelection()
     SelectedItemButton->hide();
     const Bonus bonus = m_game.commit();
     showNumbers();
+    m_announcer->say(QStringLiteral("Score: %1.").arg(m_game.Score));
     switch (bonus) {
     case Bonus::None:
         break;
@@ -473,11 +491,12 @@ void TForm1::rollFreeDice()
 {
     if (!Animation1->isChecked()) {
         m_diceDisplay->plainRoll(m_game);
-        return;
+    } else {
+        setRollLocked(true);
+        m_diceDisplay->animatedRoll(m_game, this);
+        setRollLocked(false);
     }
-    setRollLocked(true);
-    m_diceDisplay->animatedRoll(m_game, this);
-    setRollLocked(false);
+    m_announcer->say(rollSummary(m_game.DiceValues, m_game.HeldDice));
 }
 
 void TForm1::setRollLocked(bool locked)
@@ -490,6 +509,7 @@ void TForm1::setRollLocked(bool locked)
         menu->menuAction()->setEnabled(!locked);
     m_game.DiceLocked = locked;
     m_rolling = locked;
+    m_announcer->setPaused(locked);
     Q_EMIT rollingChanged(locked);
 }
 
