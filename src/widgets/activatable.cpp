@@ -2,6 +2,9 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace {
@@ -15,6 +18,9 @@ public:
         : QAccessibleWidget(widget, control->accessibleRole()), m_control(control)
     {
     }
+
+    // A control may change what it is, as a label does when it becomes a link.
+    QAccessible::Role role() const override { return m_control->accessibleRole(); }
 
     QStringList actionNames() const override
     {
@@ -67,6 +73,15 @@ void Activatable::makeActivatable(QWidget *widget)
     }();
     Q_UNUSED(factoryInstalled);
     widget->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Activatable::drawFocusFrame(QWidget *widget, QPainter &painter)
+{
+    if (!widget->hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
 }
 
 bool Activatable::isActivationKey(const QKeyEvent *event)

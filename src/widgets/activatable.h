@@ -4,6 +4,7 @@
 #include <QString>
 
 class QKeyEvent;
+class QPainter;
 class QWidget;
 
 // A custom-painted control that the keyboard and assistive tools can set off as a click would:
@@ -23,4 +24,6 @@ public:
 protected:
     static void makeActivatable(QWidget *widget);
     static bool isActivationKey(const QKeyEvent *event);
+    // The style's focus frame around the whole widget, while it has the focus.
+    static void drawFocusFrame(QWidget *widget, QPainter &painter);
 };

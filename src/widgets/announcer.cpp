@@ -1,26 +1,12 @@
 #include "widgets/announcer.h"
 
-#include <QAccessibleWidget>
+#include "widgets/accessiblerole.h"
+
 #include <QTimer>
-
-namespace {
-
-QAccessibleInterface *announcerFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
-
-} // namespace
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(announcerFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    setAccessibleRole(staticMetaObject, QAccessible::Notification);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, 0);

@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 DieFace::DieFace(QWidget *parent) : TransparentImage(parent)
 {
@@ -23,12 +21,8 @@ QString DieFace::actionName() const
 void DieFace::paintEvent(QPaintEvent *event)
 {
     TransparentImage::paintEvent(event);
-    if (!hasFocus())
-        return;
     QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    drawFocusFrame(this, painter);
 }
 
 void DieFace::keyPressEvent(QKeyEvent *event)
@@ -37,16 +31,4 @@ void DieFace::keyPressEvent(QKeyEvent *event)
         activate();
     else
         TransparentImage::keyPressEvent(event);
-}
-
-void DieFace::focusInEvent(QFocusEvent *event)
-{
-    TransparentImage::focusInEvent(event);
-    update();
-}
-
-void DieFace::focusOutEvent(QFocusEvent *event)
-{
-    TransparentImage::focusOutEvent(event);
-    update();
 }

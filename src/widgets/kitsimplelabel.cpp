@@ -2,6 +2,7 @@
 
 #include "widgets/urlopener.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -29,6 +30,7 @@ void TKitSimpleLabel::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    setAccessibleName(caption);
     adjustBounds();
     update();
 }
@@ -59,8 +61,10 @@ void TKitSimpleLabel::setJumpMode(TKitJumpMode mode)
         setFontColor(m_inActiveColor);
         setUnderline(true);
         setCursor(Qt::PointingHandCursor);
+        makeActivatable(this);
     } else if (mode == TKitJumpMode::jmNone) {
         unsetCursor();
+        setFocusPolicy(Qt::NoFocus);
         setFontColor(clBlack);
         setUnderline(false);
     }
@@ -105,6 +109,34 @@ void TKitSimpleLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(toQColor(isEnabled() ? m_fontColor : clGrayText));
     painter.drawText(rect(), TextFlags, m_caption);
+    drawFocusFrame(this, painter);
+}
+
+QAccessible::Role TKitSimpleLabel::accessibleRole() const
+{
+    return isLink() ? QAccessible::Link : QAccessible::StaticText;
+}
+
+void TKitSimpleLabel::activate()
+{
+    if (!isLink())
+        return;
+    visit();
+    click();
+}
+
+void TKitSimpleLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (isLink() && isActivationKey(event))
+        activate();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TKitSimpleLabel::visit()
+{
+    ++m_visitCount;
+    setFontColor(m_activeColor);
 }
 
 void TKitSimpleLabel::mousePressEvent(QMouseEvent *event)
@@ -112,10 +144,8 @@ void TKitSimpleLabel::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_leftPressed = true;
-    if (isLink()) {
-        ++m_visitCount;
-        setFontColor(m_activeColor);
-    }
+    if (isLink())
+        visit();
 }
 
 void TKitSimpleLabel::mouseReleaseEvent(QMouseEvent *event)
