@@ -431,8 +431,11 @@ void TForm1::NewGameButtonClick()
     NewGame();
 }
 
+// A screen reader's Press triggers the item even while its menu is disabled for a roll.
 void TForm1::New1Click()
 {
+    if (m_rolling)
+        return;
     NewGame();
 }
 

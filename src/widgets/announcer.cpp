@@ -10,6 +10,7 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, 0);
+    hide();
 }
 
 void Announcer::say(const QString &text)
@@ -39,8 +40,10 @@ void Announcer::flush()
         return;
     m_last = m_pending.join(u' ');
     m_pending.clear();
-    hide();
+    // Shown for a moment only: a notification left showing would be spoken again each time
+    // its window is shown.
     setAccessibleName(m_last);
     show();
+    hide();
     Q_EMIT announced(m_last);
 }

@@ -5,7 +5,7 @@
 
 // Tells a screen reader what just happened without moving the focus. Screen readers speak an
 // object of the notification role when it shows up, whatever has the focus; so the texts said
-// during one event become the name of this empty widget, which then hides and shows itself.
+// during one event become the name of this empty widget, which then shows itself for a moment.
 // While paused (a roll in progress), texts wait and are spoken together afterwards.
 class Announcer : public QWidget
 {
