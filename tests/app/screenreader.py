@@ -5,7 +5,8 @@ The real program runs on its own X server with a private D-Bus session and the A
 test plays from the welcome window to the record window with accessibility actions and keys
 only, reads every die and every message from the bus, and checks that the notification a screen
 reader speaks shows up exactly once per roll, carrying the settled dice and the CPU's message.
-Usage: screenreader.py <tovik executable>
+Orca itself runs alongside, its speech going to its debug log, and must have spoken every
+announcement exactly once. Usage: screenreader.py <tovik executable>
 """
 
 import os
@@ -15,6 +16,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 from Xlib import X, XK, display
@@ -26,6 +28,7 @@ GAME_TITLE = "Tovik v2"
 # Guards against a hang only; every wait ends as soon as its condition holds.
 WAIT_LIMIT = 30.0
 DIE_NAME = re.compile(r"Die (\d): (\d)(, held)?$")
+ORCA_SPEECH = re.compile(r"SPEECH OUTPUT: 'notification (.*)'(?: voice=\S+)?\{")
 ROLLED = re.compile(r"Rolled (\d), (\d), (\d), (\d), (\d)(?:; dice? ([\d, ]+) held)?\.")
 
 
@@ -175,6 +178,55 @@ class Session:
         assert re.match(r"If you select this item, your score will be \+\d+ points", spoken)
 
 
+class Orca:
+    """The screen reader, its speech read from its debug log as it is written.
+
+    Orca writes the log through a buffered file unless it is a terminal, so the log is a
+    pseudo-terminal that a thread drains line by line."""
+
+    def __init__(self, environment, folder):
+        self.spoken = []
+        self.ready = False
+        # The terminal stays open here as well: until Orca opens it, reading would fail.
+        self.master, self.slave = os.openpty()
+        self.process = subprocess.Popen(
+            ["orca", "--debug-file", os.ttyname(self.slave), "-u", os.path.join(folder, "orca")],
+            env=dict(environment, HOME=folder, XDG_CONFIG_HOME=folder, GSETTINGS_BACKEND="memory"),
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.reader = threading.Thread(target=self.read, daemon=True)
+        self.reader.start()
+
+    def read(self):
+        pending = b""
+        while True:
+            try:
+                chunk = os.read(self.master, 65536)
+            except OSError:  # Orca has ended and closed its end
+                return
+            if not chunk:
+                return
+            pending += chunk
+            *lines, pending = pending.split(b"\n")
+            for line in lines:
+                text = line.decode("utf-8", "replace").rstrip("\r")
+                self.ready = self.ready or "SPEECH OUTPUT: 'Screen reader on." in text
+                spoken = ORCA_SPEECH.search(text)
+                if spoken:
+                    self.spoken.append(spoken.group(1))
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        os.close(self.slave)
+        self.reader.join(10)
+        os.close(self.master)
+
+
 def play_a_game(session):
     field = session.named("New Player's Name:", session.pyatspi.ROLE_TEXT)
     welcome = session.named("Welcome to Tovik v2!")
@@ -242,7 +294,7 @@ def main():
     executable = sys.argv[1]
     folder = tempfile.mkdtemp(prefix="tovik-screenreader-")
     server, display_name = start_x_server()
-    bus = program = None
+    bus = program = orca = None
     try:
         program_path = os.path.join(folder, "tovik")
         shutil.copy2(executable, program_path)
@@ -256,16 +308,22 @@ def main():
         assert address, "dbus-daemon did not start"
         environment["DBUS_SESSION_BUS_ADDRESS"] = address
         os.environ.update(DISPLAY=display_name, DBUS_SESSION_BUS_ADDRESS=address)
-        environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        program = subprocess.Popen([program_path], cwd=folder, env=environment)
-
         import pyatspi  # reads the bus address from the environment
         from gi.repository import GLib
 
+        orca = Orca(environment, folder)
         x_display = display.Display(display_name)
         session = Session(pyatspi, GLib, x_display, "Tovik")
+        session.wait_for(lambda: orca.ready, "Orca to start")
+
+        environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        program = subprocess.Popen([program_path], cwd=folder, env=environment)
         session.wait_for(session.app, "the program on the accessibility bus")
         score = play_a_game(session)
+        session.wait_for(lambda: len(orca.spoken) >= len(session.announcements),
+                         "Orca to speak every announcement")
+        assert orca.spoken == session.announcements, (orca.spoken, session.announcements)
+        announced = len(session.announcements)
 
         session.act(session.named("Exit", pyatspi.ROLE_MENU_ITEM))
         session.wait_for(lambda: program.poll() is not None, "the program to end")
@@ -278,13 +336,16 @@ def main():
         if program is not None and program.poll() is None:
             program.kill()
             program.wait()
+        if orca is not None:
+            orca.stop()
         if bus is not None:
             os.killpg(bus.pid, signal.SIGTERM)
             bus.wait()
         server.terminate()
         server.wait()
         shutil.rmtree(folder, ignore_errors=True)
-    print("a whole game through the accessibility bus, one announcement per roll: passed")
+    print(f"a whole game through the accessibility bus, {announced} announcements, each spoken "
+          "once by Orca: passed")
 
 
 if __name__ == "__main__":
