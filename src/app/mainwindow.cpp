@@ -294,6 +294,11 @@ void TForm1::connectControls()
             &TForm1::Playfordifferentplayer1Click);
     connect(HighestScore1, &QAction::triggered, this, &TForm1::HighestScore1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    // Qt shows the item to screen readers as a plain menu item that reports only "checked", so
+    // the player hears the switch's new state.
+    connect(Animation1, &QAction::triggered, this, [this](bool on) {
+        m_announcer->say(on ? QStringLiteral("Animation on.") : QStringLiteral("Animation off."));
+    });
     connect(Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
     connect(HowtoPlay1, &QAction::triggered, this, &TForm1::HowtoPlay1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);

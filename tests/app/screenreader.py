@@ -167,6 +167,12 @@ class Session:
         self.check_roll(spoken)
         return spoken
 
+    def switch_animation(self, state):
+        before = len(self.announcements)
+        self.act(self.named("Animation", self.pyatspi.ROLE_MENU_ITEM))
+        spoken = self.next_announcement(before, "the animation switch")
+        assert spoken == f"Animation {state}.", spoken
+
     def choose_category(self):
         button = self.find(lambda o: o.getRole() == self.pyatspi.ROLE_PUSH_BUTTON
                            and o.name not in ("ROLL", "New Game", "Un-Select Item")
@@ -237,19 +243,22 @@ def play_a_game(session):
     session.check_roll(session.next_announcement(before, "the first roll"))
 
     # An animated roll says its dice once; a die's action and "New..." do nothing meanwhile.
-    session.act(session.named("Animation"))
+    session.switch_animation("on")
+    ones, new_game = session.named("Ones"), session.named("New...")
+    fifth_die = session.find(lambda o: (o.name or "").startswith("Die 5:"))
     session.act(session.named("ROLL"))
-    session.wait_for(lambda: not session.showing(session.named("Ones")), "the roll to start")
+    session.wait_for(lambda: not session.showing(ones), "the roll to start")
     changes_before = session.die_name_changes
     before = len(session.announcements)
-    session.act(session.find(lambda o: (o.name or "").startswith("Die 5:")), "Toggle hold")
-    session.act(session.named("New..."))
+    session.act(fifth_die, "Toggle hold")
+    session.act(new_game)
+    assert not session.showing(ones), "the roll ended before the actions arrived"
     spoken = session.next_announcement(before, "the animated roll")
     session.check_roll(spoken)
     assert "die 5 held" not in spoken, spoken
     assert session.label_text("Rolls: ") == "2", "a new game started inside the roll"
     assert session.die_name_changes - changes_before <= 5, session.die_name_changes
-    session.act(session.named("Animation"))
+    session.switch_animation("off")
 
     # Each turn starts rolled once (twice in the first); a commit and the next roll follow it.
     for turn in range(13):

@@ -701,6 +701,7 @@ void TestMainWindow::eachRollIsAnnouncedOnceWithItsSettledDice()
     m_form->Animation1->trigger();
     m_form->New1->trigger();
     QTRY_COMPARE(announcements.count(), 1);
+    QVERIFY(announcements.first().first().toString().startsWith(QStringLiteral("Animation on.")));
     QTest::mousePress(m_form->Image2, Qt::LeftButton);
 
     QSet<QString> namesWhileRolling;
