@@ -22,8 +22,13 @@ public:
     // A control may change what it is, as a label does when it becomes a link.
     QAccessible::Role role() const override { return m_control->accessibleRole(); }
 
+    // A control that takes no focus, as a label that is not a link, offers no action either.
+    bool offersAction() const { return widget()->focusPolicy() != Qt::NoFocus; }
+
     QStringList actionNames() const override
     {
+        if (!offersAction())
+            return QAccessibleWidget::actionNames();
         return QStringList {m_control->actionName()} + QAccessibleWidget::actionNames();
     }
 
@@ -34,7 +39,7 @@ public:
             return;
         }
         // As with a click: nothing happens on a control the user could not click.
-        if (widget()->isEnabled() && widget()->isVisible())
+        if (offersAction() && widget()->isEnabled() && widget()->isVisible())
             m_control->activate();
     }
 

@@ -21,7 +21,8 @@ bool isBlank(const QString &text)
 
 TKitSimpleLabel::TKitSimpleLabel(QWidget *parent) : QWidget(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    makeActivatable(this);
+    setFocusPolicy(Qt::NoFocus); // until it becomes a link
     adjustBounds();
 }
 
@@ -61,7 +62,7 @@ void TKitSimpleLabel::setJumpMode(TKitJumpMode mode)
         setFontColor(m_inActiveColor);
         setUnderline(true);
         setCursor(Qt::PointingHandCursor);
-        makeActivatable(this);
+        setFocusPolicy(Qt::StrongFocus);
     } else if (mode == TKitJumpMode::jmNone) {
         unsetCursor();
         setFocusPolicy(Qt::NoFocus);

@@ -260,6 +260,9 @@ void TestKitSimpleLabel::keyboardAndScreenReadersOpenALinkOnly()
     QCOMPARE(accessible->text(QAccessible::Name), Address);
     QCOMPARE(accessible->role(), opened ? QAccessible::Link : QAccessible::StaticText);
     QCOMPARE(m_label->focusPolicy() != Qt::NoFocus, opened == 1);
+    QCOMPARE(accessible->actionInterface()->actionNames().contains(
+                     QAccessibleActionInterface::pressAction()),
+             opened == 1);
 
     if (key)
         QTest::keyClick(m_label, Qt::Key(key));
