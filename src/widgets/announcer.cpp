@@ -38,12 +38,12 @@ void Announcer::flush()
     m_flushScheduled = false;
     if (m_paused || m_pending.isEmpty())
         return;
-    m_last = m_pending.join(u' ');
+    const QString text = m_pending.join(u' ');
     m_pending.clear();
     // Shown for a moment only: a notification left showing would be spoken again each time
     // its window is shown.
-    setAccessibleName(m_last);
+    setAccessibleName(text);
     show();
     hide();
-    Q_EMIT announced(m_last);
+    Q_EMIT announced(text);
 }

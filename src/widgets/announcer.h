@@ -17,8 +17,6 @@ public:
     void say(const QString &text);
     void setPaused(bool paused);
 
-    QString lastAnnouncement() const { return m_last; }
-
 Q_SIGNALS:
     void announced(const QString &text);
 
@@ -27,7 +25,6 @@ private:
     void flush();
 
     QStringList m_pending;
-    QString m_last;
     bool m_paused = false;
     bool m_flushScheduled = false;
 };
