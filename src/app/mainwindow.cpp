@@ -289,19 +289,30 @@ void TForm1::connectControls()
         connect(holdKey, &QShortcut::activated, this, [this, die] { toggleHold(die); });
     }
 
-    connect(New1, &QAction::triggered, this, &TForm1::New1Click);
+    // Qt blocks the shortcuts of a disabled menu but not its items' trigger(), which a screen
+    // reader's Press calls: while the dice roll, the items do nothing, as their greyed menus say.
+    const auto unlessRolling = [this](void (TForm1::*handler)()) {
+        return [this, handler] {
+            if (!m_rolling)
+                (this->*handler)();
+        };
+    };
+    connect(New1, &QAction::triggered, this, unlessRolling(&TForm1::New1Click));
     connect(Playfordifferentplayer1, &QAction::triggered, this,
-            &TForm1::Playfordifferentplayer1Click);
-    connect(HighestScore1, &QAction::triggered, this, &TForm1::HighestScore1Click);
-    connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
-    // Qt shows the item to screen readers as a plain menu item that reports only "checked", so
-    // the player hears the switch's new state.
+            unlessRolling(&TForm1::Playfordifferentplayer1Click));
+    connect(HighestScore1, &QAction::triggered, this, unlessRolling(&TForm1::HighestScore1Click));
+    connect(Exit1, &QAction::triggered, this, unlessRolling(&TForm1::Exit1Click));
+    // The item shows screen readers only "checked", so the player hears the new state.
     connect(Animation1, &QAction::triggered, this, [this](bool on) {
+        if (m_rolling) {
+            Animation1->setChecked(!on);
+            return;
+        }
         m_announcer->say(on ? QStringLiteral("Animation on.") : QStringLiteral("Animation off."));
     });
-    connect(Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
-    connect(HowtoPlay1, &QAction::triggered, this, &TForm1::HowtoPlay1Click);
-    connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+    connect(Preferences1, &QAction::triggered, this, unlessRolling(&TForm1::Preferences1Click));
+    connect(HowtoPlay1, &QAction::triggered, this, unlessRolling(&TForm1::HowtoPlay1Click));
+    connect(About1, &QAction::triggered, this, unlessRolling(&TForm1::About1Click));
 }
 
 void TForm1::FormCreate()
@@ -436,11 +447,8 @@ void TForm1::NewGameButtonClick()
     NewGame();
 }
 
-// A screen reader's Press triggers the item even while its menu is disabled for a roll.
 void TForm1::New1Click()
 {
-    if (m_rolling)
-        return;
     NewGame();
 }
 

@@ -103,6 +103,8 @@ private Q_SLOTS:
     void diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data();
     void diceHoldOnTheKeyboardAndTheirActionUnlessRolling();
     void eachRollIsAnnouncedOnceWithItsSettledDice();
+    void menuItemsTriggeredDuringARollDoNothing_data();
+    void menuItemsTriggeredDuringARollDoNothing();
 
 private:
     void roll(const Dice &wanted);
@@ -737,6 +739,41 @@ void TestMainWindow::eachRollIsAnnouncedOnceWithItsSettledDice()
     QTRY_COMPARE(announcements.count(), 3);
     QVERIFY(announcements.last().first().toString().startsWith(
             QStringLiteral("Score: %1. Rolled ").arg(m_form->game().Score)));
+}
+
+void TestMainWindow::menuItemsTriggeredDuringARollDoNothing_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const char *item : {"&New...", "&Highest Score...", "&Animation", "&Colors...",
+                             "&How to Play...", "&About"})
+        QTest::newRow(item) << QString::fromLatin1(item);
+}
+
+// A screen reader's Press triggers a menu item even while its menu is disabled for a roll.
+void TestMainWindow::menuItemsTriggeredDuringARollDoNothing()
+{
+    QFETCH(QString, item);
+    const QList<QAction *> actions = m_form->findChildren<QAction *>();
+    QAction *action = *std::find_if(actions.begin(), actions.end(),
+                                    [&](QAction *a) { return a->text() == item; });
+    m_form->HighestScore1->setEnabled(true);
+    m_form->Animation1->setChecked(true);
+    m_form->New1->trigger();
+    int opened = 0;
+    ModalAnswer<QDialog> answer([&](QDialog *window) {
+        ++opened;
+        window->reject();
+    });
+    bool triggered = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        triggered = m_form->isRolling();
+        action->trigger();
+    });
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QVERIFY(triggered);
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+    QVERIFY(m_form->Animation1->isChecked());
+    QCOMPARE(opened, 0);
 }
 
 QTEST_MAIN(TestMainWindow)
