@@ -1,7 +1,6 @@
 #include "widgets/announcer.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -11,9 +10,9 @@ class TestAnnouncer : public QObject
 
 private Q_SLOTS:
     void textsOfOneEventAreSpokenOnceAsANotification();
-    void pausedTextsWaitAndAreSpokenTogether();
 };
 
+// Pausing during a roll is tested with the game window, whose animated roll it serves.
 void TestAnnouncer::textsOfOneEventAreSpokenOnceAsANotification()
 {
     QWidget window;
@@ -30,21 +29,6 @@ void TestAnnouncer::textsOfOneEventAreSpokenOnceAsANotification()
     QCOMPARE(accessible->text(QAccessible::Name), spoken.first().first().toString());
     // Showing the window again must not repeat the last announcement.
     QVERIFY(announcer->isHidden());
-}
-
-void TestAnnouncer::pausedTextsWaitAndAreSpokenTogether()
-{
-    QWidget window;
-    auto *announcer = new Announcer(&window);
-    QSignalSpy spoken(announcer, &Announcer::announced);
-    announcer->say(QStringLiteral("Hello."));
-    announcer->setPaused(true);
-    announcer->say(QStringLiteral("Rolled 6, 6, 6, 6, 6."));
-    QCoreApplication::processEvents();
-    QCOMPARE(spoken.count(), 0);
-    announcer->setPaused(false);
-    QTRY_COMPARE(spoken.count(), 1);
-    QCOMPARE(spoken.first().first().toString(), QStringLiteral("Hello. Rolled 6, 6, 6, 6, 6."));
 }
 
 QTEST_MAIN(TestAnnouncer)
