@@ -4,7 +4,8 @@
 The real program runs on its own X server with a private D-Bus session and the AT-SPI bus. The
 test plays from the welcome window to the record window with accessibility actions and keys
 only, reads every die and every message from the bus, and checks that the notification a screen
-reader speaks shows up exactly once per roll, carrying the settled dice and the CPU's message.
+reader speaks shows up exactly once per roll, carrying the settled dice and the CPU's message,
+and opens the About window from the keyboard to check its links.
 Orca itself runs alongside, its speech going to its debug log, and must have spoken every
 announcement exactly once. Usage: screenreader.py <tovik executable>
 """
@@ -91,6 +92,14 @@ class Session:
                 return found
         return None
 
+    def find_all(self, predicate, root):
+        found = [root] if predicate(root) else []
+        for index in range(root.childCount):
+            child = root.getChildAtIndex(index)
+            if child is not None:
+                found += self.find_all(predicate, child)
+        return found
+
     def named(self, name, role=None):
         return self.wait_for(
             lambda: self.find(lambda o: o.name == name and (role is None or o.getRole() == role)),
@@ -107,10 +116,11 @@ class Session:
         assert action in names, f"{accessible.name!r} offers {names}, not {action!r}"
         actions.doAction(names.index(action))
 
-    def press_key(self, key, alt=False):
-        """Types one key into the game window, as the keyboard would."""
-        window = find_window(self.x, GAME_TITLE)
-        window.set_input_focus(X.RevertToParent, X.CurrentTime)
+    def press_key(self, key, alt=False, into_game_window=True):
+        """Types one key, into the game window unless a menu of it is open, as a keyboard would."""
+        if into_game_window:
+            window = find_window(self.x, GAME_TITLE)
+            window.set_input_focus(X.RevertToParent, X.CurrentTime)
         codes = [self.x.keysym_to_keycode(XK.string_to_keysym(key))]
         if alt:
             codes.insert(0, self.x.keysym_to_keycode(XK.XK_Alt_L))
@@ -299,6 +309,24 @@ def play_a_game(session):
     return score
 
 
+def check_the_about_window(session):
+    """Opened from the keyboard, the About window's links are named, focusable and pressable."""
+    about_item = session.named("About", session.pyatspi.ROLE_MENU_ITEM)
+    session.press_key("h", alt=True)
+    session.wait_for(lambda: session.showing(about_item), "the Help menu")
+    session.press_key("a", into_game_window=False)
+    about = session.named("About Tovik v2")
+    links = session.wait_for(lambda: session.find_all(
+        lambda o: o.getRole() == session.pyatspi.ROLE_LINK, about), "the links")
+    for link in links:
+        assert link.name and link.getState().contains(session.pyatspi.STATE_FOCUSABLE), link.name
+        actions = link.queryAction()
+        assert "Press" in [actions.getName(i) for i in range(actions.nActions)], link.name
+    session.act(session.find(lambda o: o.name == "OK", about))
+    session.wait_for(lambda: not session.find(lambda o: o.name == "About Tovik v2"),
+                     "the About window to close")
+
+
 def main():
     executable = sys.argv[1]
     folder = tempfile.mkdtemp(prefix="tovik-screenreader-")
@@ -329,6 +357,7 @@ def main():
         program = subprocess.Popen([program_path], cwd=folder, env=environment)
         session.wait_for(session.app, "the program on the accessibility bus")
         score = play_a_game(session)
+        check_the_about_window(session)
         session.wait_for(lambda: len(orca.spoken) >= len(session.announcements),
                          "Orca to speak every announcement")
         assert orca.spoken == session.announcements, (orca.spoken, session.announcements)
