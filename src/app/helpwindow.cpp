@@ -44,10 +44,26 @@ constexpr const char16_t *RulesLines[] = {
         u"you will get an additional 35 points.",
 };
 
+// After the rules, for players without a mouse.
+constexpr const char16_t *KeysLines[] = {
+        u"",
+        u"Keys:",
+        u"1 to 5: hold or free a die",
+        u"Alt+R: roll",
+        u"Alt+U: un-select the chosen item",
+        u"Alt+N: new game",
+        u"F1: this help",
+        u"F2: new game",
+        u"F3: colours",
+        u"Tab moves between the dice and the buttons; Space presses them.",
+};
+
 QString rulesText()
 {
     QStringList lines;
     for (const char16_t *line : RulesLines)
+        lines.append(QString::fromUtf16(line));
+    for (const char16_t *line : KeysLines)
         lines.append(QString::fromUtf16(line));
     return lines.join(u'\n');
 }

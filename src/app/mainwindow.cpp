@@ -7,11 +7,14 @@
 #include "app/windowplacement.h"
 #include "game/commentary.h"
 #include "game/random.h"
+#include "game/rollsummary.h"
 #include "players/colorschemedialog.h"
 #include "players/highscorewindow.h"
 #include "players/settings.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
+#include "widgets/announcer.h"
+#include "widgets/dieface.h"
 #include "widgets/kitfill.h"
 #include "widgets/kitfonts.h"
 #include "widgets/transparentimage.h"
@@ -135,11 +138,13 @@ void TForm1::createControls()
 
     KitFill1 = newBackgroundFill(client, FillGeometry, FillColorCount);
 
+    std::array<DieFace *, 5> dieFaces{};
     DiceDisplay::Images faces{};
     DiceDisplay::Images markers{};
     const QImage heldPicture = heldMarkerPicture();
     for (std::size_t die = 0; die < faces.size(); ++die) {
-        faces[die] = new TransparentImage(client);
+        dieFaces[die] = new DieFace(client);
+        faces[die] = dieFaces[die];
         faces[die]->setGeometry(QRect(QPoint(DieLefts[die], DieTop), DieSize));
         faces[die]->setToolTip(QStringLiteral("Click to HOLD"));
         markers[die] = new TransparentImage(client);
@@ -148,7 +153,7 @@ void TForm1::createControls()
         markers[die]->hide();
     }
     std::tie(Image1, Image2, Image3, Image4, Image5) =
-            std::tuple(faces[0], faces[1], faces[2], faces[3], faces[4]);
+            std::tuple(dieFaces[0], dieFaces[1], dieFaces[2], dieFaces[3], dieFaces[4]);
     std::tie(Held1, Held2, Held3, Held4, Held5) =
             std::tuple(markers[0], markers[1], markers[2], markers[3], markers[4]);
     m_diceDisplay = std::make_unique<DiceDisplay>(faces, markers, KitBitmapList1);
@@ -157,6 +162,7 @@ void TForm1::createControls()
     Panel1->setGeometry(PanelGeometry);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setBackgroundColor(Panel1, clBlack);
+    m_announcer = new Announcer(Panel1);
 
     CPU = makeLabel(QStringLiteral("CPU"), Panel1, tahomaFont(CpuFontSize, true), clLime);
     CPU->setGeometry(CpuGeometry);
@@ -196,6 +202,11 @@ void TForm1::createControls()
         previous = button;
     }
     setTabOrder(previous, UnSelectButton);
+    previous = UnSelectButton;
+    for (QWidget *face : {Image1, Image2, Image3, Image4, Image5}) {
+        setTabOrder(previous, face);
+        previous = face;
+    }
 }
 
 void TForm1::createCategoryButtons()
@@ -257,8 +268,8 @@ void TForm1::connectControls()
     connect(RollButton, &QPushButton::clicked, this, &TForm1::RollButton1Click);
     connect(NewGameButton, &QPushButton::clicked, this, &TForm1::NewGameButtonClick);
     connect(UnSelectButton, &QPushButton::clicked, this, &TForm1::UnSelectButtonClick);
-    connect(OnesButton, &PressButton::mouseDown, this, &TForm1::OnesButtonMouseDown);
-    connect(TwosButton, &PressButton::mouseDown, this, &TForm1::TwosButtonMouseDown);
+    connect(OnesButton, &PressButton::activated, this, &TForm1::OnesButtonMouseDown);
+    connect(TwosButton, &PressButton::activated, this, &TForm1::TwosButtonMouseDown);
     connect(ThreesButton, &QPushButton::clicked, this, &TForm1::ThreesButtonClick);
     connect(FoursButton, &QPushButton::clicked, this, &TForm1::FoursButtonClick);
     connect(FivesButton, &QPushButton::clicked, this, &TForm1::FivesButtonClick);
@@ -275,6 +286,11 @@ void TForm1::connectControls()
     connect(Image3, &TransparentImage::mouseDown, this, &TForm1::Image3MouseDown);
     connect(Image4, &TransparentImage::mouseDown, this, &TForm1::Image4MouseDown);
     connect(Image5, &TransparentImage::mouseDown, this, &TForm1::Image5MouseDown);
+    connect(Image1, &DieFace::activated, this, &TForm1::Image1MouseDown);
+    connect(Image2, &DieFace::activated, this, &TForm1::Image2MouseDown);
+    connect(Image3, &DieFace::activated, this, &TForm1::Image3MouseDown);
+    connect(Image4, &DieFace::activated, this, &TForm1::Image4MouseDown);
+    connect(Image5, &DieFace::activated, this, &TForm1::Image5MouseDown);
     // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse; a key
     // held down toggles once, as a mouse button held down does.
     for (int die = 0; die < int(DieLefts.size()); ++die) {
@@ -283,14 +299,30 @@ void TForm1::connectControls()
         connect(holdKey, &QShortcut::activated, this, [this, die] { toggleHold(die); });
     }
 
-    connect(New1, &QAction::triggered, this, &TForm1::New1Click);
+    // Qt blocks the shortcuts of a disabled menu but not its items' trigger(), which a screen
+    // reader's Press calls: while the dice roll, the items do nothing, as their greyed menus say.
+    const auto unlessRolling = [this](void (TForm1::*handler)()) {
+        return [this, handler] {
+            if (!m_rolling)
+                (this->*handler)();
+        };
+    };
+    connect(New1, &QAction::triggered, this, unlessRolling(&TForm1::New1Click));
     connect(Playfordifferentplayer1, &QAction::triggered, this,
-            &TForm1::Playfordifferentplayer1Click);
-    connect(HighestScore1, &QAction::triggered, this, &TForm1::HighestScore1Click);
-    connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
-    connect(Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
-    connect(HowtoPlay1, &QAction::triggered, this, &TForm1::HowtoPlay1Click);
-    connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+            unlessRolling(&TForm1::Playfordifferentplayer1Click));
+    connect(HighestScore1, &QAction::triggered, this, unlessRolling(&TForm1::HighestScore1Click));
+    connect(Exit1, &QAction::triggered, this, unlessRolling(&TForm1::Exit1Click));
+    // The item shows screen readers only "checked", so the player hears the new state.
+    connect(Animation1, &QAction::triggered, this, [this](bool on) {
+        if (m_rolling) {
+            Animation1->setChecked(!on);
+            return;
+        }
+        m_announcer->say(on ? QStringLiteral("Animation on.") : QStringLiteral("Animation off."));
+    });
+    connect(Preferences1, &QAction::triggered, this, unlessRolling(&TForm1::Preferences1Click));
+    connect(HowtoPlay1, &QAction::triggered, this, unlessRolling(&TForm1::HowtoPlay1Click));
+    connect(About1, &QAction::triggered, this, unlessRolling(&TForm1::About1Click));
 }
 
 void TForm1::FormCreate()
@@ -382,6 +414,7 @@ void TForm1::setMessage(const QString &text)
 {
     CPUMessage->setText(text);
     CPUMessage->setAccessibleName(QStringLiteral("CPU says: ") + text);
+    m_announcer->say(text);
 }
 
 void TForm1::showNumbers()
@@ -469,6 +502,7 @@ void TForm1::commitSelection()
     SelectedItemButton->hide();
     const Bonus bonus = m_game.commit();
     showNumbers();
+    m_announcer->say(QStringLiteral("Score: %1.").arg(m_game.Score));
     switch (bonus) {
     case Bonus::None:
         break;
@@ -489,11 +523,12 @@ void TForm1::rollFreeDice()
 {
     if (!Animation1->isChecked()) {
         m_diceDisplay->plainRoll(m_game);
-        return;
+    } else {
+        setRollLocked(true);
+        m_diceDisplay->animatedRoll(m_game, this);
+        setRollLocked(false);
     }
-    setRollLocked(true);
-    m_diceDisplay->animatedRoll(m_game, this);
-    setRollLocked(false);
+    m_announcer->say(rollSummary(m_game.DiceValues, m_game.HeldDice));
 }
 
 void TForm1::setRollLocked(bool locked)
@@ -506,6 +541,7 @@ void TForm1::setRollLocked(bool locked)
         menu->menuAction()->setEnabled(!locked);
     m_game.DiceLocked = locked;
     m_rolling = locked;
+    m_announcer->setPaused(locked);
     Q_EMIT rollingChanged(locked);
 }
 

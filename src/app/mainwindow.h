@@ -8,6 +8,8 @@
 #include <array>
 #include <memory>
 
+class Announcer;
+class DieFace;
 class PressButton;
 class QAction;
 class QFrame;
@@ -38,11 +40,11 @@ public:
     QMenu *Help1;
     QAction *About1;
     TKitBitmapList KitBitmapList1;
-    TransparentImage *Image1;
-    TransparentImage *Image2;
-    TransparentImage *Image3;
-    TransparentImage *Image4;
-    TransparentImage *Image5;
+    DieFace *Image1;
+    DieFace *Image2;
+    DieFace *Image3;
+    DieFace *Image4;
+    DieFace *Image5;
     QPushButton *RollButton;
     QFrame *Panel1;
     QLabel *CPUMessage;
@@ -81,6 +83,7 @@ public:
 
     const GameState &game() const { return m_game; }
     const DiceDisplay &diceDisplay() const { return *m_diceDisplay; }
+    const Announcer &announcer() const { return *m_announcer; }
     QPushButton *categoryButton(Category category) const;
 
     bool Quintox() const;
@@ -150,6 +153,7 @@ private:
     std::unique_ptr<DiceDisplay> m_diceDisplay;
     std::array<QPushButton *, CategoryCount> m_categoryButtons{};
     QPushButton *SelectedItemButton = nullptr;
+    Announcer *m_announcer = nullptr;
     bool m_rolling = false;
 };
 

@@ -67,7 +67,6 @@ void DiceDisplay::setFace(int die, qint32 value)
 {
     m_faces[std::size_t(die)]->setPicture(m_faceBitmaps.Bitmap(value - 1));
     m_shownValues[std::size_t(die)] = value;
-    updateAccessibleName(die);
     ++m_faceChanges;
 }
 
@@ -79,6 +78,7 @@ void DiceDisplay::plainRoll(GameState &game)
     }
     for (int die = 0; die < DieCount; ++die)
         setFace(die, game.DiceValues[std::size_t(die)]);
+    updateAccessibleNames();
 }
 
 void DiceDisplay::animatedRoll(GameState &game, const QWidget *window)
@@ -104,4 +104,12 @@ void DiceDisplay::animatedRoll(GameState &game, const QWidget *window)
             RollPacing::waitForRefresh(passStart, window);
         } while (steps < StepsPerPhase);
     }
+    updateAccessibleNames();
+}
+
+// Screen readers hear a die's value once it has settled, never the animation's frames.
+void DiceDisplay::updateAccessibleNames()
+{
+    for (int die = 0; die < DieCount; ++die)
+        updateAccessibleName(die);
 }

@@ -39,6 +39,7 @@ public:
 private:
     void setFace(int die, qint32 value);
     void updateAccessibleName(int die);
+    void updateAccessibleNames();
 
     Images m_faces;
     Images m_heldMarkers;

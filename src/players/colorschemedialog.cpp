@@ -82,7 +82,9 @@ void TPrefForm::createControls()
     Button2 = newButton(QStringLiteral("&Cancel"), this, CancelGeometry, buttonFont);
 
     setTabOrder(RadioButton1, RadioButton2);
-    setTabOrder(RadioButton2, Button1);
+    setTabOrder(RadioButton2, Fill1);
+    setTabOrder(Fill1, Fill2);
+    setTabOrder(Fill2, Button1);
     setTabOrder(Button1, Button2);
     RadioButton2->setFocus();
 }

@@ -30,7 +30,8 @@ constexpr QPoint NamePosition(24, 24);
 constexpr QPoint ScorePosition(24, 64);
 constexpr QPoint NewScorePosition(96, 64);
 constexpr int LabelHeight = 19;
-constexpr QRect EditGeometry(128, 56, 121, 21);
+// Inside the panel, beside the "Name:" caption that labels it for screen readers.
+constexpr QRect EditGeometry(96, 24, 121, 21);
 constexpr QRect ButtonGeometry(264, 144, 75, 25);
 
 constexpr int WindowFontSize = 11;
@@ -61,7 +62,7 @@ void TForm4::createControls()
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3 = newLabel(QString(), Panel1, NewScorePosition, LabelHeight, labelFont, clWhite);
 
-    Edit1 = new QLineEdit(this);
+    Edit1 = new QLineEdit(Panel1);
     Edit1->setGeometry(EditGeometry);
     Edit1->setFont(tahomaFont(ControlFontSize));
     Edit1->setValidator(new PlayerNameValidator(Edit1));
@@ -69,6 +70,7 @@ void TForm4::createControls()
     editPalette.setColor(QPalette::Base, toQColor(clBlack));
     editPalette.setColor(QPalette::Text, toQColor(clWhite));
     Edit1->setPalette(editPalette);
+    Label1->setBuddy(Edit1);
 
     Button1 = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ControlFontSize));
     Button1->setFocus();

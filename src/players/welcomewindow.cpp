@@ -10,6 +10,7 @@
 #include "players/settingslines.h"
 #include "players/settingslocation.h"
 #include "players/sharedstate.h"
+#include "widgets/accessiblerole.h"
 #include "widgets/kitcolor.h"
 #include "widgets/kitfonts.h"
 #include "widgets/windowcontrols.h"
@@ -34,8 +35,10 @@ constexpr QPoint ChooseCaptionPos(30, 24);
 constexpr QPoint NameCaptionPos(30, 96);
 constexpr QPoint NoticePos(20, 224);
 constexpr int CaptionHeight = 16;
-constexpr QRect ListGeometry(208, 176, 169, 21);
-constexpr QRect NameGeometry(208, 248, 169, 21);
+// The list and the name field sit in the panel beside their captions, which screen readers then
+// read as their labels.
+constexpr QRect ListGeometry(27, 55, 169, 21);
+constexpr QRect NameGeometry(27, 127, 169, 21);
 constexpr QRect PlayGeometry(208, 296, 75, 25);
 constexpr QRect ExitGeometry(304, 296, 75, 25);
 
@@ -79,6 +82,7 @@ void endWithoutSaving()
 
 TForm3::TForm3(QWidget *parent) : QWidget(parent)
 {
+    setAccessibleRole(staticMetaObject, QAccessible::Window);
     setWindowTitle(QStringLiteral("Welcome to Tovik v2!"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
@@ -108,18 +112,20 @@ void TForm3::createControls()
     Label3 = newLabel(QStringLiteral("Pick your name, then press Play!"), Panel1, NoticePos,
                       CaptionHeight, captionFont, clWhite);
 
-    ComboBox1 = new QComboBox(this);
+    ComboBox1 = new QComboBox(Panel1);
     ComboBox1->setGeometry(ListGeometry);
     setFieldLook(ComboBox1);
     ComboBox1->addItem(QStringLiteral("New Player"));
     ComboBox1->hide();
+    Label2->setBuddy(ComboBox1);
 
-    PlayersName = new QLineEdit(this);
+    PlayersName = new QLineEdit(Panel1);
     PlayersName->setGeometry(NameGeometry);
     setFieldLook(PlayersName);
     PlayersName->setMaxLength(NameFieldUnits);
     PlayersName->setValidator(new PlayerNameValidator(PlayersName));
     PlayersName->installEventFilter(this);
+    Label1->setBuddy(PlayersName);
 
     const QFont buttonFont = tahomaFont(FieldFontSize);
     Button1 = newButton(QStringLiteral("&Play!"), this, PlayGeometry, buttonFont);

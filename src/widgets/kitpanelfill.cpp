@@ -1,12 +1,14 @@
 #include "widgets/kitpanelfill.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 TKitPanelFill::TKitPanelFill(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    makeActivatable(this);
+    nameColor();
 }
 
 void TKitPanelFill::setColor(TColor color)
@@ -14,13 +16,37 @@ void TKitPanelFill::setColor(TColor color)
     if (color == m_color)
         return;
     m_color = color;
+    nameColor();
     update();
+}
+
+void TKitPanelFill::nameColor()
+{
+    const QColor shown = toQColor(m_color);
+    setAccessibleName(QStringLiteral("Colour: red %1, green %2, blue %3")
+                              .arg(shown.red())
+                              .arg(shown.green())
+                              .arg(shown.blue()));
+}
+
+void TKitPanelFill::activate()
+{
+    Q_EMIT clicked();
+}
+
+void TKitPanelFill::keyPressEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event))
+        activate();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TKitPanelFill::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_color));
+    drawFocusFrame(this, painter);
 }
 
 void TKitPanelFill::mousePressEvent(QMouseEvent *event)

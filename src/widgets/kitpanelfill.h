@@ -1,11 +1,13 @@
 #pragma once
 
+#include "widgets/activatable.h"
 #include "widgets/kitcolor.h"
 
 #include <QWidget>
 
-// A colour swatch: its whole area in one colour, clickable with the left button.
-class TKitPanelFill : public QWidget
+// A colour swatch: its whole area in one colour, clickable with the left button, Space, Enter
+// or a screen reader's Press action. Screen readers hear the colour as its name.
+class TKitPanelFill : public QWidget, public Activatable
 {
     Q_OBJECT
 
@@ -15,15 +17,21 @@ public:
     TColor Color() const { return m_color; }
     void setColor(TColor color);
 
+    void activate() override;
+    QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void nameColor();
+
     TColor m_color = clBtnFace;
     bool m_leftPressed = false;
 };

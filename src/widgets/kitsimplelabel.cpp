@@ -2,6 +2,7 @@
 
 #include "widgets/urlopener.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -20,7 +21,8 @@ bool isBlank(const QString &text)
 
 TKitSimpleLabel::TKitSimpleLabel(QWidget *parent) : QWidget(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    makeActivatable(this);
+    setFocusPolicy(Qt::NoFocus); // until it becomes a link
     adjustBounds();
 }
 
@@ -29,6 +31,7 @@ void TKitSimpleLabel::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    setAccessibleName(caption);
     adjustBounds();
     update();
 }
@@ -59,8 +62,10 @@ void TKitSimpleLabel::setJumpMode(TKitJumpMode mode)
         setFontColor(m_inActiveColor);
         setUnderline(true);
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
     } else if (mode == TKitJumpMode::jmNone) {
         unsetCursor();
+        setFocusPolicy(Qt::NoFocus);
         setFontColor(clBlack);
         setUnderline(false);
     }
@@ -105,6 +110,34 @@ void TKitSimpleLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(toQColor(isEnabled() ? m_fontColor : clGrayText));
     painter.drawText(rect(), TextFlags, m_caption);
+    drawFocusFrame(this, painter);
+}
+
+QAccessible::Role TKitSimpleLabel::accessibleRole() const
+{
+    return isLink() ? QAccessible::Link : QAccessible::StaticText;
+}
+
+void TKitSimpleLabel::activate()
+{
+    if (!isLink())
+        return;
+    visit();
+    click();
+}
+
+void TKitSimpleLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (isLink() && isActivationKey(event))
+        activate();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TKitSimpleLabel::visit()
+{
+    ++m_visitCount;
+    setFontColor(m_activeColor);
 }
 
 void TKitSimpleLabel::mousePressEvent(QMouseEvent *event)
@@ -112,23 +145,16 @@ void TKitSimpleLabel::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_leftPressed = true;
-    markVisited();
+    if (isLink())
+        visit();
 }
 
 // The second press of a double click marks the link as any press does, but only a press and
 // its release open the target, so a double click opens it once.
 void TKitSimpleLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        markVisited();
-}
-
-void TKitSimpleLabel::markVisited()
-{
-    if (isLink()) {
-        ++m_visitCount;
-        setFontColor(m_activeColor);
-    }
+    if (event->button() == Qt::LeftButton && isLink())
+        visit();
 }
 
 void TKitSimpleLabel::mouseReleaseEvent(QMouseEvent *event)

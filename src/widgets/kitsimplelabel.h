@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/activatable.h"
 #include "widgets/kitcolor.h"
 
 #include <QString>
@@ -9,8 +10,9 @@ enum class TKitJumpMode { jmInternet, jmApplication, jmNone, jmCustom };
 
 // A one-line label that can act as a hyperlink. As a link it is underlined, shows the hand
 // cursor, turns ActiveColor once pressed and opens its target on a left click. It paints no
-// background and takes the size of its text.
-class TKitSimpleLabel : public QWidget
+// background and takes the size of its text. A link also takes the focus and opens on Enter,
+// Space or a screen reader's Press action.
+class TKitSimpleLabel : public QWidget, public Activatable
 {
     Q_OBJECT
 
@@ -31,12 +33,16 @@ public:
     TColor fontColor() const { return m_fontColor; }
     int visitCount() const { return m_visitCount; }
 
+    void activate() override;
+    QAccessible::Role accessibleRole() const override;
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -45,8 +51,8 @@ private:
     bool isLink() const;
     void setFontColor(TColor color);
     void setUnderline(bool underline);
-    void markVisited();
     void adjustBounds();
+    void visit();
     void click();
     QString jumpTarget(bool mailtoForAddresses) const;
 

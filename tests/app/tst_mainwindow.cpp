@@ -5,7 +5,8 @@
 #include "game/random.h"
 #include "game/rollpacing.h"
 #include "players/sharedstate.h"
-#include "widgets/transparentimage.h"
+#include "widgets/announcer.h"
+#include "widgets/dieface.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -63,9 +64,13 @@ std::uint32_t seedForRoll(const Dice &wanted, const std::array<quint8, 5> &held 
 // What the player does between an Alt+letter press and the click that Qt delivers late for it.
 enum class LateClickRace { UnSelectAfterAltR, RollClickAfterAltR, NewGameKeyAfterAltN };
 
+// The ways a player without a mouse, or with one, sets off a control.
+enum class Activation { LeftClick, RightPress, MiddlePress, Space, PressAction };
+
 } // namespace
 
 Q_DECLARE_METATYPE(LateClickRace)
+Q_DECLARE_METATYPE(Activation)
 
 class TestMainWindow : public QObject
 {
@@ -79,7 +84,8 @@ private Q_SLOTS:
     void newGameRollsOnceAndGreetsThePlayer();
     void thirdRollRunsOutOfRollsUntilACategoryIsSelected();
     void secondSelectionIsRefusedAndChangesNothing();
-    void onesAndTwosAnswerAnyMouseButtonButNotTheKeyboard();
+    void onesAndTwosAnswerEveryActivationOnce_data();
+    void onesAndTwosAnswerEveryActivationOnce();
     void otherCategoriesAnswerClicksAndTheKeyboardOnly();
     void heldDiceKeepTheirValuesAndTheRollStillCounts();
     void commitWithBonusShowsTheBonusAndNoRemark();
@@ -102,6 +108,11 @@ private Q_SLOTS:
     void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll();
     void screenReadersHearTheDiceAndTheLabels();
     void commentatorShowsANameAsTypedNotAsMarkup();
+    void diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data();
+    void diceHoldOnTheKeyboardAndTheirActionUnlessRolling();
+    void eachRollIsAnnouncedOnceWithItsSettledDice();
+    void menuItemsTriggeredDuringARollDoNothing_data();
+    void menuItemsTriggeredDuringARollDoNothing();
 
 private:
     void roll(const Dice &wanted);
@@ -109,6 +120,7 @@ private:
     void playThirteenTurns();
     bool menusEnabled() const;
     TransparentImage *image(int die) const;
+    static void activate(QWidget *widget, Activation activation);
 
     std::unique_ptr<TForm1> m_form;
 };
@@ -170,6 +182,33 @@ TransparentImage *TestMainWindow::image(int die) const
 {
     return std::array{m_form->Image1, m_form->Image2, m_form->Image3, m_form->Image4,
                       m_form->Image5}[std::size_t(die)];
+}
+
+void TestMainWindow::activate(QWidget *widget, Activation activation)
+{
+    switch (activation) {
+    case Activation::LeftClick:
+        QTest::mouseClick(widget, Qt::LeftButton);
+        break;
+    case Activation::RightPress:
+        QTest::mousePress(widget, Qt::RightButton);
+        break;
+    case Activation::MiddlePress:
+        QTest::mousePress(widget, Qt::MiddleButton);
+        break;
+    case Activation::Space:
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Space);
+        break;
+    case Activation::PressAction: {
+        QAccessibleActionInterface *actions =
+                QAccessible::queryAccessibleInterface(widget)->actionInterface();
+        const QStringList names = actions->actionNames();
+        QVERIFY(!names.isEmpty());
+        actions->doAction(names.first());
+        break;
+    }
+    }
 }
 
 void TestMainWindow::controlsBeforeTheFirstGame()
@@ -257,24 +296,40 @@ void TestMainWindow::secondSelectionIsRefusedAndChangesNothing()
     QVERIFY(m_form->SixesButton->isEnabled());
 }
 
-void TestMainWindow::onesAndTwosAnswerAnyMouseButtonButNotTheKeyboard()
+void TestMainWindow::onesAndTwosAnswerEveryActivationOnce_data()
 {
-    m_form->New1->trigger();
-    roll({1, 1, 2, 3, 3});
-    m_form->OnesButton->setFocus();
-    QTest::keyClick(m_form->OnesButton, Qt::Key_Space);
-    QVERIFY(!m_form->game().ItemSelected);
+    QTest::addColumn<Category>("category");
+    QTest::addColumn<Activation>("activation");
+    QTest::addColumn<qint32>("points");
+    QTest::newRow("Ones, left click") << Category::Ones << Activation::LeftClick << 3;
+    QTest::newRow("Ones, right press") << Category::Ones << Activation::RightPress << 3;
+    QTest::newRow("Twos, middle press") << Category::Twos << Activation::MiddlePress << 2;
+    QTest::newRow("Ones, Space") << Category::Ones << Activation::Space << 3;
+    QTest::newRow("Twos, Press action") << Category::Twos << Activation::PressAction << 2;
+}
 
-    QTest::mousePress(m_form->OnesButton, Qt::RightButton);
-    QVERIFY(m_form->game().ItemSelected);
-    QCOMPARE(m_form->game().PendingPoints, 2);
-    QCOMPARE(m_form->game().PendingSubTotalPoints, 2);
-    QTest::mouseRelease(m_form->OnesButton, Qt::RightButton);
+// Without a mouse, Ones and Twos still score; a click's release never acts a second time.
+void TestMainWindow::onesAndTwosAnswerEveryActivationOnce()
+{
+    QFETCH(Category, category);
+    QFETCH(Activation, activation);
+    QFETCH(qint32, points);
+    m_form->New1->trigger();
+    roll({1, 1, 1, 2, 3});
+    auto *button = static_cast<PressButton *>(m_form->categoryButton(category));
+    QSignalSpy activations(button, &PressButton::activated);
+
+    QTest::mouseClick(m_form->ThreesButton, Qt::LeftButton);
+    activate(button, activation);
+    QTRY_COMPARE(activations.count(), 1);
+    QCOMPARE(m_form->CPUMessage->text(), Refusal);
+    QCOMPARE(m_form->game().PendingPoints, 3);
 
     QTest::mouseClick(m_form->UnSelectButton, Qt::LeftButton);
-    QTest::mousePress(m_form->TwosButton, Qt::MiddleButton);
-    QCOMPARE(m_form->game().PendingPoints, 2);
-    QVERIFY(!m_form->TwosButton->isEnabled());
+    activate(button, activation);
+    QTRY_VERIFY(!button->isEnabled());
+    QCOMPARE(m_form->game().PendingPoints, points);
+    QCOMPARE(activations.count(), 2);
 }
 
 void TestMainWindow::otherCategoriesAnswerClicksAndTheKeyboardOnly()
@@ -704,6 +759,120 @@ void TestMainWindow::commentatorShowsANameAsTypedNotAsMarkup()
     m_form->New1->trigger();
     QVERIFY(m_form->CPUMessage->text().contains(PlayerName));
     QCOMPARE(m_form->CPUMessage->textFormat(), Qt::PlainText);
+}
+
+void TestMainWindow::diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data()
+{
+    QTest::addColumn<Activation>("activation");
+    QTest::newRow("Space") << Activation::Space;
+    QTest::newRow("Toggle hold") << Activation::PressAction;
+}
+
+void TestMainWindow::diceHoldOnTheKeyboardAndTheirActionUnlessRolling()
+{
+    QFETCH(Activation, activation);
+    const auto actions = QAccessible::queryAccessibleInterface(m_form->Image3)->actionInterface();
+    QCOMPARE(actions->actionNames().first(), QStringLiteral("Toggle hold"));
+    QVERIFY(m_form->Image3->focusPolicy() & Qt::TabFocus);
+
+    activate(m_form->Image3, activation);
+    QVERIFY(!m_form->game().isHeld(2));
+    m_form->New1->trigger();
+    activate(m_form->Image3, activation);
+    QVERIFY(m_form->game().isHeld(2) && m_form->Held3->isVisible());
+    activate(m_form->Image3, activation);
+    QVERIFY(!m_form->game().isHeld(2));
+
+    m_form->Animation1->trigger();
+    bool tried = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        activate(m_form->Image4, activation);
+        tried = true;
+    });
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QVERIFY(tried);
+    QVERIFY(!m_form->game().isHeld(3));
+}
+
+// A screen reader hears a roll once the dice settle, in one announcement together with what the
+// CPU said, and the dice's names change once each, never with the animation's frames.
+void TestMainWindow::eachRollIsAnnouncedOnceWithItsSettledDice()
+{
+    QSignalSpy announcements(&m_form->announcer(), &Announcer::announced);
+    m_form->Animation1->trigger();
+    m_form->New1->trigger();
+    QTRY_COMPARE(announcements.count(), 1);
+    QVERIFY(announcements.first().first().toString().startsWith(QStringLiteral("Animation on.")));
+    QTest::mousePress(m_form->Image2, Qt::LeftButton);
+
+    QSet<QString> namesWhileRolling;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        if (m_form->isRolling())
+            namesWhileRolling.insert(QAccessible::queryAccessibleInterface(m_form->Image5)
+                                             ->text(QAccessible::Name));
+    });
+    sampler.start(0);
+    announcements.clear();
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    sampler.stop();
+    QTRY_COMPARE(announcements.count(), 1);
+    QCOMPARE(namesWhileRolling.size(), 1);
+
+    const Dice &dice = m_form->game().DiceValues;
+    const QString spoken = announcements.first().first().toString();
+    QVERIFY2(spoken.startsWith(QStringLiteral("Rolled %1, %2, %3, %4, %5; die 2 held.")
+                                       .arg(dice[0])
+                                       .arg(dice[1])
+                                       .arg(dice[2])
+                                       .arg(dice[3])
+                                       .arg(dice[4])),
+             qPrintable(spoken));
+    QVERIFY(spoken.endsWith(m_form->CPUMessage->text()));
+
+    // Choosing a category says its points; the next roll starts with the new score.
+    QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
+    QTRY_COMPARE(announcements.count(), 2);
+    QCOMPARE(announcements.last().first().toString(), m_form->CPUMessage->text());
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTRY_COMPARE(announcements.count(), 3);
+    QVERIFY(announcements.last().first().toString().startsWith(
+            QStringLiteral("Score: %1. Rolled ").arg(m_form->game().Score)));
+}
+
+void TestMainWindow::menuItemsTriggeredDuringARollDoNothing_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const char *item : {"&New...", "&Highest Score...", "&Animation", "&Colors...",
+                             "&How to Play...", "&About"})
+        QTest::newRow(item) << QString::fromLatin1(item);
+}
+
+// A screen reader's Press triggers a menu item even while its menu is disabled for a roll.
+void TestMainWindow::menuItemsTriggeredDuringARollDoNothing()
+{
+    QFETCH(QString, item);
+    const QList<QAction *> actions = m_form->findChildren<QAction *>();
+    QAction *action = *std::find_if(actions.begin(), actions.end(),
+                                    [&](QAction *a) { return a->text() == item; });
+    m_form->HighestScore1->setEnabled(true);
+    m_form->Animation1->setChecked(true);
+    m_form->New1->trigger();
+    int opened = 0;
+    ModalAnswer<QDialog> answer([&](QDialog *window) {
+        ++opened;
+        window->reject();
+    });
+    bool triggered = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        triggered = m_form->isRolling();
+        action->trigger();
+    });
+    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QVERIFY(triggered);
+    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+    QVERIFY(m_form->Animation1->isChecked());
+    QCOMPARE(opened, 0);
 }
 
 QTEST_MAIN(TestMainWindow)

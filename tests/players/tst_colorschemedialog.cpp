@@ -108,6 +108,16 @@ void TestColorSchemeDialog::openingFollowsTheGameWindow()
     verifyBackground(&dialog, start, end);
     // The radio buttons stand on the black backdrop, not on a button-coloured box.
     QCOMPARE(shownColumn(dialog.RadioButton1, dialog.RadioButton1->width() - 1).first(), clBlack);
+    // Tab reaches the swatches that are shown between the radio buttons and OK.
+    const auto nextTabStop = [](QWidget *widget) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
+        return widget;
+    };
+    QCOMPARE(nextTabStop(dialog.RadioButton2), dialog.Fill1);
+    QCOMPARE(nextTabStop(dialog.Fill1),
+             solid ? static_cast<QWidget *>(dialog.Button1) : dialog.Fill2);
 }
 
 void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()

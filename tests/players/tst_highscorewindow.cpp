@@ -4,6 +4,7 @@
 #include "players/welcomewindow.h"
 #include "windowtesting.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -89,7 +90,9 @@ void TestHighScoreWindow::recordModeOffersThePlayerAndTheFinalScore()
     QVERIFY(window.Label1->isVisible() && window.Label2->isVisible());
     QVERIFY(window.Label3->isVisible() && window.Edit1->isVisible());
     // The field and the score line up to the right of their captions.
-    QCOMPARE(window.Edit1->x(), 128);
+    QCOMPARE(window.Edit1->mapTo(&window, QPoint()).x(), 128);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.Edit1)->text(QAccessible::Name),
+             QStringLiteral("Name:"));
     QCOMPARE(window.Label3->mapTo(&window, QPoint()).x(), 128);
     QVERIFY(window.Label1->mapTo(&window, QPoint(window.Label1->width(), 0)).x() < 128);
 }

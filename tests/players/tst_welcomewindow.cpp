@@ -8,6 +8,7 @@
 #include "programfixture.h"
 #include "testfiles.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void failedSaveAfterPlayShowsTheErrorAndNoGame();
     void pastedLineBreakNeverReachesTheFile();
     void playIsInertWhileTheDiceTumble();
+    void screenReadersMeetAWindowWithLabelledFields();
 
 private:
     void play(const QString &typedName);
@@ -240,7 +242,8 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
         QCOMPARE(PlayerName, typed);
         QVERIFY(!Form3->isVisible());
         QCOMPARE(Form1->RollsLabel->text(), u"1"_s);
-        QVERIFY(fileContents(SettingsPath).startsWith(DefaultLines + "name=" + typed.toUtf8() + "\r\n"));
+        QVERIFY(fileContents(SettingsPath)
+                        .startsWith(DefaultLines + "name=" + typed.toUtf8() + "\r\n"));
     } else {
         QCOMPARE(PlayerName, u"Ann"_s);
         QVERIFY(Form3->isVisible());
@@ -373,4 +376,20 @@ void TestWelcomeWindow::playIsInertWhileTheDiceTumble()
 }
 
 QTEST_MAIN(TestWelcomeWindow)
+// The fields carry their captions as labels, the window shows as a window rather than a filler.
+void TestWelcomeWindow::screenReadersMeetAWindowWithLabelledFields()
+{
+    Form3->show();
+    const auto accessible
+            = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
+    QCOMPARE(accessible(Form3)->role(), QAccessible::Window);
+    QCOMPARE(accessible(Form3->PlayersName)->text(QAccessible::Name), u"New Player's Name:"_s);
+    for (auto [field, caption] : {std::pair<QWidget *, QLabel *> {Form3->ComboBox1, Form3->Label2},
+                                  {Form3->PlayersName, Form3->Label1}}) {
+        const auto labels = accessible(field)->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object(), caption);
+    }
+}
+
 #include "tst_welcomewindow.moc"

@@ -1,5 +1,6 @@
 #include "widgets/kitpanelfill.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -14,6 +15,7 @@ private Q_SLOTS:
     void fillsItsWholeAreaWithItsColour();
     void clickNeedsTheLeftButtonPressedAndReleasedOverIt_data();
     void clickNeedsTheLeftButtonPressedAndReleasedOverIt();
+    void screenReadersHearTheColourAndCanPressIt();
 
 private:
     TKitPanelFill *m_swatch = nullptr;
@@ -80,4 +82,17 @@ void TestKitPanelFill::clickNeedsTheLeftButtonPressedAndReleasedOverIt()
 }
 
 QTEST_MAIN(TestKitPanelFill)
+void TestKitPanelFill::screenReadersHearTheColourAndCanPressIt()
+{
+    m_swatch->setColor(clTeal);
+    m_swatch->show();
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_swatch);
+    QCOMPARE(accessible->text(QAccessible::Name),
+             QStringLiteral("Colour: red 0, green 128, blue 128"));
+    QSignalSpy clicks(m_swatch, &TKitPanelFill::clicked);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::keyClick(m_swatch, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 2);
+}
+
 #include "tst_kitpanelfill.moc"

@@ -1,6 +1,7 @@
-#include "widgets/kitsimplelabel.h"
 #include "urlrecorder.h"
+#include "widgets/kitsimplelabel.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QSignalSpy>
 #include <QTest>
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void failedOpenDisablesTheLinkForGood();
     void failedOpenForAnApplicationIsIgnored();
     void sizeFollowsTheTextWithoutAccelerator();
+    void keyboardAndScreenReadersOpenALinkOnly_data();
+    void keyboardAndScreenReadersOpenALinkOnly();
 
 private:
     void click(Qt::MouseButton button = Qt::LeftButton);
@@ -245,4 +248,39 @@ void TestKitSimpleLabel::sizeFollowsTheTextWithoutAccelerator()
 }
 
 QTEST_MAIN(TestKitSimpleLabel)
+void TestKitSimpleLabel::keyboardAndScreenReadersOpenALinkOnly_data()
+{
+    QTest::addColumn<TKitJumpMode>("mode");
+    QTest::addColumn<int>("key"); // 0: the accessible Press action
+    QTest::addColumn<int>("opened");
+    QTest::newRow("link, Enter") << TKitJumpMode::jmInternet << int(Qt::Key_Return) << 1;
+    QTest::newRow("link, Space") << TKitJumpMode::jmInternet << int(Qt::Key_Space) << 1;
+    QTest::newRow("link, Press") << TKitJumpMode::jmInternet << 0 << 1;
+    QTest::newRow("plain text, Enter") << TKitJumpMode::jmNone << int(Qt::Key_Return) << 0;
+    QTest::newRow("plain text, Press") << TKitJumpMode::jmNone << 0 << 0;
+}
+
+void TestKitSimpleLabel::keyboardAndScreenReadersOpenALinkOnly()
+{
+    QFETCH(TKitJumpMode, mode);
+    QFETCH(int, key);
+    QFETCH(int, opened);
+    m_label->setJumpMode(mode);
+    m_label->show();
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_label);
+    QCOMPARE(accessible->text(QAccessible::Name), Address);
+    QCOMPARE(accessible->role(), opened ? QAccessible::Link : QAccessible::StaticText);
+    QCOMPARE(m_label->focusPolicy() != Qt::NoFocus, opened == 1);
+    QCOMPARE(accessible->actionInterface()->actionNames().contains(
+                     QAccessibleActionInterface::pressAction()),
+             opened == 1);
+
+    if (key)
+        QTest::keyClick(m_label, Qt::Key(key));
+    else
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_desktop.opened.size(), opened);
+    QCOMPARE(m_label->visitCount(), opened);
+}
+
 #include "tst_kitsimplelabel.moc"
