@@ -109,8 +109,8 @@ private Q_SLOTS:
     void failedSyncFailsTheSaveUnlessUnsupported();
     void readOnlyFolderRewritesAWritableFileInPlace_data();
     void readOnlyFolderRewritesAWritableFileInPlace();
-    void staleSaveFilesGoAtTheNextSave_data();
-    void staleSaveFilesGoAtTheNextSave();
+    void saveRemovesOnlyItsOwnLeftover_data();
+    void saveRemovesOnlyItsOwnLeftover();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -267,18 +267,17 @@ void TestSettingsFile::readOnlyFolderRewritesAWritableFileInPlace()
     QCOMPARE(fileContents(path), text);
 }
 
-void TestSettingsFile::staleSaveFilesGoAtTheNextSave_data()
+void TestSettingsFile::saveRemovesOnlyItsOwnLeftover_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
 
-    QTest::newRow("six letters") << u"settings.cfg.qWeRtY"_s << true;
-    QTest::newRow("a digit") << u"settings.cfg.qWeRt1"_s << false;
-    QTest::newRow("seven letters") << u"settings.cfg.qWeRtYu"_s << false;
-    QTest::newRow("another file's") << u"settings.ini.qWeRtY"_s << false;
+    QTest::newRow("a killed save's file") << u"settings.cfg.saving"_s << true;
+    QTest::newRow("the player's backup") << u"settings.cfg.backup"_s << false;
+    QTest::newRow("the player's six letters") << u"settings.cfg.qWeRtY"_s << false;
 }
 
-void TestSettingsFile::staleSaveFilesGoAtTheNextSave()
+void TestSettingsFile::saveRemovesOnlyItsOwnLeftover()
 {
     QFETCH(QString, name);
     QFETCH(bool, removed);
@@ -286,6 +285,7 @@ void TestSettingsFile::staleSaveFilesGoAtTheNextSave()
     writeFileContents(m_dir->filePath(name), OldText);
     writeSettingsFile(pathFor(*m_dir, Place::File), {u"name=Bob"_s});
     QCOMPARE(QFile::exists(m_dir->filePath(name)), !removed);
+    QCOMPARE(fileContents(pathFor(*m_dir, Place::File)), QByteArray("name=Bob\r\n"));
 }
 
 void TestSettingsFile::writeMakesAMissingFolderWhereItMay_data()
