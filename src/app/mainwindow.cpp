@@ -112,7 +112,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Tovik v2"));
     setFixedBorder(this, true);
-    setFont(msSansSerifFont(SmallFontSize));
+    setWindowFont(this, SmallFontSize);
     createControls();
     createMenus();
     connectControls();

@@ -80,7 +80,7 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Welcome to Tovik v2!"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
-    setFont(msSansSerifFont(WindowFontSize));
+    setWindowFont(this, WindowFontSize);
     setBackgroundColor(this, clWhite);
     createControls();
     connectControls();
