@@ -133,14 +133,14 @@ void TForm1::createControls()
 
     DiceDisplay::Images faces{};
     DiceDisplay::Images markers{};
-    const QImage heldPicture = heldMarkerPicture();
+    const ScaledPicture heldPicture = heldMarkerPicture();
     for (std::size_t die = 0; die < faces.size(); ++die) {
         faces[die] = new TransparentImage(client);
         faces[die]->setGeometry(QRect(QPoint(DieLefts[die], DieTop), DieSize));
         faces[die]->setToolTip(QStringLiteral("Click to HOLD"));
         markers[die] = new TransparentImage(client);
         markers[die]->setPicture(heldPicture);
-        markers[die]->setGeometry(QRect(QPoint(HeldLefts[die], HeldTop), heldPicture.size()));
+        markers[die]->setGeometry(QRect(QPoint(HeldLefts[die], HeldTop), heldPicture.designed().size()));
         markers[die]->hide();
     }
     std::tie(Image1, Image2, Image3, Image4, Image5) =

@@ -11,7 +11,10 @@ void setUpApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tovik"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/tovik.png")));
+    QIcon icon;
+    for (const QString &size : {QString(), QStringLiteral("@2x"), QStringLiteral("@3x")})
+        icon.addFile(QStringLiteral(":/icon/tovik%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -11,6 +11,8 @@
 #include "players/sharedstate.h"
 #include "widgets/kitcolor.h"
 #include "widgets/kitfonts.h"
+#include "widgets/pixelratiowatcher.h"
+#include "widgets/scaledpicture.h"
 #include "widgets/windowcontrols.h"
 
 #include <QComboBox>
@@ -91,7 +93,11 @@ void TForm3::createControls()
 {
     Image1 = new QLabel(this);
     Image1->setGeometry(QRect(QPoint(0, 0), ClientSize));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/splash/splash.png")));
+    const ScaledPicture splash = ScaledPicture::fromFiles(QStringLiteral(":/splash/splash.png"));
+    const auto showSplash
+            = [this, splash] { Image1->setPixmap(splash.pixmapFor(devicePixelRatio())); };
+    showSplash();
+    new PixelRatioWatcher(this, showSplash);
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(PanelGeometry);
