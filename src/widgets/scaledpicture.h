@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QPixmap>
-#include <QStringList>
+#include <QString>
+#include <memory>
+#include <vector>
 
-// One picture as designed and, where the art tools drew them, again at whole multiples of its
+// One picture as designed and, where the art tools drew them, again at two and three times its
 // size for scaled screens. It gives the picture for a device pixel ratio at the device's own
 // resolution: the version drawn for that scale where there is one, otherwise the next larger
 // (or the largest) resized smoothly, and never one enlarged pixel by pixel.
@@ -14,15 +15,13 @@ class ScaledPicture
 public:
     ScaledPicture() = default;
     // A picture with its designed version only.
-    ScaledPicture(const QImage &designed) : ScaledPicture(QList<QImage> {designed}) { }
-    // The versions from the designed size up; empty or unreadable ones are left out.
-    explicit ScaledPicture(const QList<QImage> &versions);
-    // Loads the designed picture from path and the versions beside it named with "@2x" and
-    // "@3x" before the extension, in PNG.
+    ScaledPicture(const QImage &designed) : m_designed(designed) { }
+    // Reads the designed picture from path; the larger versions, PNG files beside it named with
+    // "@2x" and "@3x" before the extension, are read the first time a screen needs them.
     static ScaledPicture fromFiles(const QString &path);
 
-    bool isNull() const { return m_versions.isEmpty(); }
-    const QImage &designed() const;
+    bool isNull() const { return m_designed.isNull(); }
+    const QImage &designed() const { return m_designed; }
 
     // Makes the pixmap for ratio from the chosen version, after prepare has made that version
     // into a pixmap; the result has ratio as its device pixel ratio and the designed size.
@@ -31,5 +30,17 @@ public:
     static QPixmap plainPixmap(const QImage &version) { return QPixmap::fromImage(version); }
 
 private:
-    QList<QImage> m_versions;
+    struct LargerVersion
+    {
+        int scale;
+        QString path;
+        QImage image;
+        bool read = false;
+    };
+
+    const QImage &versionFor(qreal ratio) const;
+
+    QImage m_designed;
+    // Shared by the copies of a picture, so that each file is read once.
+    std::shared_ptr<std::vector<LargerVersion>> m_larger;
 };
