@@ -329,10 +329,11 @@ void TForm1::Playfordifferentplayer1Click()
         Form3->show();
 }
 
-// The windows below are made for one showing and destroyed when it ends.
+// The windows below are made for one showing and destroyed when it ends. The game window is
+// their parent, so that the desktop keeps them above it and places them over it.
 void TForm1::HighestScore1Click()
 {
-    TForm4 highScoreWindow;
+    TForm4 highScoreWindow(this);
     highScoreWindow.ViewScore();
     highScoreWindow.exec();
 }
@@ -340,7 +341,7 @@ void TForm1::HighestScore1Click()
 void TForm1::Preferences1Click()
 {
     {
-        TPrefForm colorScheme;
+        TPrefForm colorScheme(this);
         colorScheme.exec();
     }
     m_diceDisplay->repaint();
@@ -348,13 +349,13 @@ void TForm1::Preferences1Click()
 
 void TForm1::HowtoPlay1Click()
 {
-    THelpForm help;
+    THelpForm help(this);
     help.exec();
 }
 
 void TForm1::About1Click()
 {
-    TForm2 about;
+    TForm2 about(this);
     about.exec();
 }
 
@@ -499,7 +500,7 @@ void TForm1::GameOver()
     NewGameButton->show();
     RollButton->hide();
     if (ScoreLabel->text().toInt() > HighScore) {
-        TForm4 highScoreWindow;
+        TForm4 highScoreWindow(this);
         highScoreWindow.SetNewScore();
         highScoreWindow.exec();
     }

@@ -1,13 +1,28 @@
 #include "app/messageboxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+// An error can arise anywhere; its box belongs to the window the player was using, so that the
+// desktop keeps it above that window.
+QWidget *windowInUse()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
 
 namespace MessageBoxes {
 
 void error(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf16(ApplicationTitle), text);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf16(ApplicationTitle), text,
+                    QMessageBox::NoButton, windowInUse());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -410,8 +411,10 @@ void TestMainWindow::menuItemsOpenTheirWindowsModally()
     QFETCH(QByteArray, windowClass);
     m_form->HighestScore1->setEnabled(true);
     QByteArray opened;
+    const QWindow *transientParent = nullptr;
     ModalAnswer<QDialog> answer([&](QDialog *window) {
         opened = window->metaObject()->className();
+        transientParent = window->windowHandle()->transientParent();
         window->reject();
     });
     if (key != 0) {
@@ -424,6 +427,8 @@ void TestMainWindow::menuItemsOpenTheirWindowsModally()
         (*action)->trigger();
     }
     QCOMPARE(opened, windowClass);
+    // The desktop keeps a window above its transient parent and places it there.
+    QCOMPARE(transientParent, m_form->windowHandle());
     QVERIFY(m_form->findChildren<QDialog *>().isEmpty());
 }
 
