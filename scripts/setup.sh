@@ -4,7 +4,7 @@ set -euo pipefail
 
 TOVIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TOVIK_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
-                fonts-wine xvfb xauth python3-xlib)
+                fonts-wine xvfb xauth python3-xlib qt6-wayland weston)
 
 tovik_install_packages() {
     local missing=()
