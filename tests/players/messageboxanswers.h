@@ -19,6 +19,8 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        // The window that the box belongs to and that the desktop keeps it above.
+        const QWidget *parent;
     };
 
     explicit MessageBoxAnswers(QStringList buttons = {}) : m_buttons(std::move(buttons))
@@ -46,7 +48,7 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        m_boxes.append({box->windowTitle(), box->text(), box->icon()});
+        m_boxes.append({box->windowTitle(), box->text(), box->icon(), box->parentWidget()});
         if (m_buttons.isEmpty()) {
             box->reject();
             return;
