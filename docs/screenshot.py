@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Takes the README's screenshot: the real program on its own X server, a game under way.
+"""Takes the README's screenshots: the real program on its own X server, a game under way.
 
-Usage: docs/screenshot.py <tovik executable> <output.png>. Needs ImageMagick's `import`.
+Usage: docs/screenshot.py <tovik executable> <output.png> [scale]. The scale is the desktop's,
+1 unless given (2 for a screen at 200 %). Needs ImageMagick's `import`.
 """
 
 import os
@@ -21,13 +22,14 @@ SETTINGS = b"color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\nname=Ann\r\n"
 
 def main():
     executable, output = sys.argv[1], os.path.abspath(sys.argv[2])
+    scale = sys.argv[3] if len(sys.argv) > 3 else "1"
     folder = tempfile.mkdtemp(prefix="tovik-screenshot-")
-    server, display_name = start_x_server()
+    server, display_name = start_x_server("1920x1200x24")
     try:
         shutil.copy(executable, folder)
         with open(os.path.join(folder, "settings.cfg"), "wb") as settings:
             settings.write(SETTINGS)
-        environment = dict(os.environ, DISPLAY=display_name)
+        environment = dict(os.environ, DISPLAY=display_name, QT_SCALE_FACTOR=scale)
         environment.pop("QT_QPA_PLATFORM", None)
         game = subprocess.Popen([os.path.join(folder, "tovik")], cwd=folder, env=environment)
         connection = display.Display(display_name)

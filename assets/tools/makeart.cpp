@@ -1,7 +1,8 @@
-// Draws the program's pictures: the six die faces and the HELD marker as 24-bit BMP files, the
-// program icon as a PNG, and the icons that the desktop shows for the installed program: the
-// same picture as an SVG and as PNGs of every size in the hicolor theme's layout. Run it with
-// the assets folder as its argument.
+// Draws the program's pictures: the six die faces and the HELD marker as 24-bit BMP files, and
+// the program icon as a PNG; each of them again at two and three times the size, as PNG files
+// named name@2x and name@3x, for scaled screens; and the icons that the desktop shows for the
+// installed program: the same picture as an SVG and as PNGs of every size in the hicolor
+// theme's layout. Run it with the assets folder as its argument.
 
 #include <QColor>
 #include <QDir>
@@ -22,6 +23,7 @@ namespace {
 constexpr int FaceSize = 96;
 constexpr double FaceCornerRadius = 10.0;
 constexpr double FaceEdgeWidth = 4.0;
+constexpr int Scales[] = {1, 2, 3};
 // Pip centres and radii on a 96-pixel face: columns 13-32, 38-57, 63-82 and rows 13-31,
 // 38-56, 63-81.
 constexpr double PipColumns[] = {23.0, 48.0, 73.0};
@@ -152,12 +154,14 @@ QList<QPointF> subsamplesOf(int x, int y)
 
 // The outline is decided by the pixel's centre alone, so that every pixel outside it is exactly
 // the key colour; inside, pips and rim are smoothed.
-QImage drawFace(int value)
+QImage drawFace(int value, int scale)
 {
-    const Die die {QPointF(0, 0), FaceSize, FaceCornerRadius, FaceEdgeWidth, value};
-    QImage face(FaceSize, FaceSize, QImage::Format_RGB888);
-    for (int y = 0; y < FaceSize; ++y) {
-        for (int x = 0; x < FaceSize; ++x) {
+    const Die die {QPointF(0, 0), double(FaceSize * scale), FaceCornerRadius * scale,
+                   FaceEdgeWidth * scale, value};
+    const int size = FaceSize * scale;
+    QImage face(size, size, QImage::Format_RGB888);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             if (!dieSample(die, QPointF(x + 0.5, y + 0.5), true).isValid()) {
                 face.setPixelColor(x, y, KeyRed);
                 continue;
@@ -194,14 +198,15 @@ QList<QRect> letterStrokes(char letter)
 
 // The word fills the width; the top and bottom rows stay green so that the bottom-left pixel
 // gives the ground as the colour to leave out.
-QImage drawHeldMarker()
+QImage drawHeldMarker(int scale)
 {
-    QImage marker(MarkerWidth, MarkerHeight, QImage::Format_RGB888);
+    QImage marker(MarkerWidth * scale, MarkerHeight * scale, QImage::Format_RGB888);
     marker.fill(KeyGreen);
     const QString word = QStringLiteral("HELD");
     for (int i = 0; i < word.size(); ++i) {
         for (const QRect &stroke : letterStrokes(char(word.at(i).unicode()))) {
-            const QRect placed = stroke.translated(i * LetterPitch, 1);
+            const QRect placed(QPoint(stroke.left() + i * LetterPitch, stroke.top() + 1) * scale,
+                               stroke.size() * scale);
             for (int y = placed.top(); y <= placed.bottom(); ++y) {
                 for (int x = placed.left(); x <= placed.right(); ++x)
                     marker.setPixelColor(x, y, KeyRed);
@@ -344,11 +349,21 @@ int main(int argc, char *argv[])
 {
     const QString assets = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     bool ok = true;
-    for (int value = 1; value <= 6; ++value)
-        ok &= save(drawFace(value), QStringLiteral("%1/dice/face%2.bmp").arg(assets).arg(value),
-                   "BMP");
-    ok &= save(drawHeldMarker(), assets + QStringLiteral("/dice/held.bmp"), "BMP");
-    ok &= save(drawIcon(IconSize), assets + QStringLiteral("/icon/tovik.png"), "PNG");
+    for (int scale : Scales) {
+        // The pictures at their designed size keep the formats they were specified in.
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        const QString dieExtension = scale == 1 ? QStringLiteral(".bmp") : QStringLiteral(".png");
+        const char *dieFormat = scale == 1 ? "BMP" : "PNG";
+        for (int value = 1; value <= 6; ++value)
+            ok &= save(drawFace(value, scale),
+                       QStringLiteral("%1/dice/face%2").arg(assets).arg(value) + suffix
+                               + dieExtension,
+                       dieFormat);
+        ok &= save(drawHeldMarker(scale),
+                   assets + QStringLiteral("/dice/held") + suffix + dieExtension, dieFormat);
+        ok &= save(drawIcon(IconSize * scale),
+                   assets + QStringLiteral("/icon/tovik") + suffix + QStringLiteral(".png"), "PNG");
+    }
     const QString theme = assets + QStringLiteral("/icon/hicolor/");
     for (int size : ThemeIconSizes)
         ok &= save(drawIcon(size),

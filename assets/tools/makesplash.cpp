@@ -1,6 +1,7 @@
 // Draws the welcome window's splash picture: the game's name in large green letters over a
 // collage of the game window caught in a few states of a seeded game. Run it with the assets
-// folder as its argument; it needs no display.
+// folder as its argument, and again with a scale of 2 and of 3 after it for the versions named
+// splash@2x and splash@3x, which scaled screens show; it needs no display.
 
 #include "app/mainwindow.h"
 #include "game/random.h"
@@ -18,7 +19,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -81,6 +85,8 @@ QList<QImage> gameShots()
 {
     QList<QImage> shots;
     PlayerName = QStringLiteral("Ann");
+    // No record at the end of the game, whose window would wait for a name.
+    HighScore = std::numeric_limits<qint32>::max();
     TForm1 window;
     Form1 = &window;
     window.show();
@@ -133,7 +139,7 @@ void drawBackground(QPainter &painter)
 
 void drawShot(QPainter &painter, const QImage &shot, const Placement &placement)
 {
-    const QSizeF size = QSizeF(shot.size()) * ShotScale;
+    const QSizeF size = shot.deviceIndependentSize() * ShotScale;
     const QRectF target(QPointF(-size.width() / 2, -size.height() / 2), size);
     painter.save();
     painter.translate(placement.centre);
@@ -163,10 +169,11 @@ void drawTitle(QPainter &painter)
     painter.fillPath(title, fill);
 }
 
-QImage drawSplash(const QList<QImage> &shots)
+QImage drawSplash(const QList<QImage> &shots, int scale)
 {
-    QImage splash(SplashSize, QImage::Format_RGB32);
+    QImage splash(SplashSize * scale, QImage::Format_RGB32);
     QPainter painter(&splash);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     drawBackground(painter);
@@ -181,10 +188,16 @@ QImage drawSplash(const QList<QImage> &shots)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The game window is caught on a screen of the same scale, so that its text and dice are
+    // as sharp as the rest.
+    const int scale = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 3) : 1;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication application(argc, argv);
     const QString assets = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const QString path = assets + QStringLiteral("/splash/splash.png");
-    if (!drawSplash(gameShots()).save(path, "PNG")) {
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    const QString path
+            = assets + QStringLiteral("/splash/splash") + suffix + QStringLiteral(".png");
+    if (!drawSplash(gameShots(), scale).save(path, "PNG")) {
         std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
         return 1;
     }

@@ -67,7 +67,7 @@ TForm2::TForm2(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About Tovik v2"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
-    setFont(msSansSerifFont(WindowFontSize));
+    setWindowFont(this, WindowFontSize);
     setBackgroundColor(this, clBlack);
     createControls();
 }

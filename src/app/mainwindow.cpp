@@ -119,7 +119,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Tovik v2"));
     setFixedBorder(this, true);
-    setFont(msSansSerifFont(SmallFontSize));
+    setWindowFont(this, SmallFontSize);
     createControls();
     createMenus();
     connectControls();
@@ -141,7 +141,7 @@ void TForm1::createControls()
     std::array<DieFace *, 5> dieFaces{};
     DiceDisplay::Images faces{};
     DiceDisplay::Images markers{};
-    const QImage heldPicture = heldMarkerPicture();
+    const ScaledPicture heldPicture = heldMarkerPicture();
     for (std::size_t die = 0; die < faces.size(); ++die) {
         dieFaces[die] = new DieFace(client);
         faces[die] = dieFaces[die];
@@ -149,7 +149,7 @@ void TForm1::createControls()
         faces[die]->setToolTip(QStringLiteral("Click to HOLD"));
         markers[die] = new TransparentImage(client);
         markers[die]->setPicture(heldPicture);
-        markers[die]->setGeometry(QRect(QPoint(HeldLefts[die], HeldTop), heldPicture.size()));
+        markers[die]->setGeometry(QRect(QPoint(HeldLefts[die], HeldTop), heldPicture.designed().size()));
         markers[die]->hide();
     }
     std::tie(Image1, Image2, Image3, Image4, Image5) =
@@ -371,10 +371,11 @@ void TForm1::Playfordifferentplayer1Click()
         Form3->show();
 }
 
-// The windows below are made for one showing and destroyed when it ends.
+// The windows below are made for one showing and destroyed when it ends. The game window is
+// their parent, so that the desktop keeps them above it and places them over it.
 void TForm1::HighestScore1Click()
 {
-    TForm4 highScoreWindow;
+    TForm4 highScoreWindow(this);
     highScoreWindow.ViewScore();
     highScoreWindow.exec();
 }
@@ -382,7 +383,7 @@ void TForm1::HighestScore1Click()
 void TForm1::Preferences1Click()
 {
     {
-        TPrefForm colorScheme;
+        TPrefForm colorScheme(this);
         colorScheme.exec();
     }
     m_diceDisplay->repaint();
@@ -390,13 +391,13 @@ void TForm1::Preferences1Click()
 
 void TForm1::HowtoPlay1Click()
 {
-    THelpForm help;
+    THelpForm help(this);
     help.exec();
 }
 
 void TForm1::About1Click()
 {
-    TForm2 about;
+    TForm2 about(this);
     about.exec();
 }
 
@@ -551,7 +552,7 @@ void TForm1::GameOver()
     NewGameButton->show();
     RollButton->hide();
     if (ScoreLabel->text().toInt() > HighScore) {
-        TForm4 highScoreWindow;
+        TForm4 highScoreWindow(this);
         highScoreWindow.SetNewScore();
         highScoreWindow.exec();
     }

@@ -1,7 +1,21 @@
 #include "app/messageboxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+// An error can arise anywhere; its box belongs to the window the player was using, so that the
+// desktop keeps it above that window.
+QWidget *windowInUse()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
 
 namespace MessageBoxes {
 
@@ -19,7 +33,8 @@ void setMessage(QMessageBox &box, const QString &text)
 
 void error(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf16(ApplicationTitle), QString());
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf16(ApplicationTitle), QString(),
+                    QMessageBox::NoButton, windowInUse());
     setMessage(box, text);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();

@@ -10,7 +10,8 @@ namespace MessageBoxes {
 
 inline constexpr auto ApplicationTitle = u"Tovik";
 
-// The error box: the application's title, the error icon and one OK button.
+// The error box: the application's title, the error icon and one OK button, over the window
+// in use.
 void error(const QString &text);
 
 // A question with "&Yes" (default) and "&No" (Escape) under a warning icon. Only "&Yes" answers

@@ -14,7 +14,10 @@ void setUpApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK_VERSION));
     // Wayland desktops find the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tovik"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/tovik.png")));
+    QIcon icon;
+    for (const QString &size : {QString(), QStringLiteral("@2x"), QStringLiteral("@3x")})
+        icon.addFile(QStringLiteral(":/icon/tovik%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -1,5 +1,7 @@
 #include "app/windowplacement.h"
 
+#include "app/maximiserefusal.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -25,4 +27,5 @@ void setFixedBorder(QWidget *window, bool minimiseBox)
     if (minimiseBox)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
+    new MaximiseRefusal(window);
 }

@@ -8,5 +8,5 @@ void centerOnScreen(QWidget *window);
 void centerOver(QWidget *window, const QRect &frame);
 
 // Fixed single border: a title bar with the system menu, a close box and, where asked, a
-// minimise box; never a maximise box.
+// minimise box; never a maximise box, and no maximising where a title bar offers it anyway.
 void setFixedBorder(QWidget *window, bool minimiseBox);

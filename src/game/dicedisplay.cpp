@@ -65,7 +65,7 @@ void DiceDisplay::repaint()
 
 void DiceDisplay::setFace(int die, qint32 value)
 {
-    m_faces[std::size_t(die)]->setPicture(m_faceBitmaps.Bitmap(value - 1));
+    m_faces[std::size_t(die)]->setPicture(m_faceBitmaps.Picture(value - 1));
     m_shownValues[std::size_t(die)] = value;
     ++m_faceChanges;
 }

@@ -45,7 +45,7 @@ TForm4::TForm4(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Highest Score"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
-    setFont(msSansSerifFont(WindowFontSize));
+    setWindowFont(this, WindowFontSize);
     setBackgroundColor(this, clBlack);
     createControls();
     FormCreate();

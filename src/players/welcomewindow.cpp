@@ -13,6 +13,8 @@
 #include "widgets/accessiblerole.h"
 #include "widgets/kitcolor.h"
 #include "widgets/kitfonts.h"
+#include "widgets/pixelratiowatcher.h"
+#include "widgets/scaledpicture.h"
 #include "widgets/windowcontrols.h"
 
 #include <QComboBox>
@@ -86,7 +88,7 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Welcome to Tovik v2!"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
-    setFont(msSansSerifFont(WindowFontSize));
+    setWindowFont(this, WindowFontSize);
     setBackgroundColor(this, clWhite);
     createControls();
     connectControls();
@@ -97,7 +99,11 @@ void TForm3::createControls()
 {
     Image1 = new QLabel(this);
     Image1->setGeometry(QRect(QPoint(0, 0), ClientSize));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/splash/splash.png")));
+    const ScaledPicture splash = ScaledPicture::fromFiles(QStringLiteral(":/splash/splash.png"));
+    const auto showSplash
+            = [this, splash] { Image1->setPixmap(splash.pixmapFor(devicePixelRatio())); };
+    showSplash();
+    new PixelRatioWatcher(this, showSplash);
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(PanelGeometry);

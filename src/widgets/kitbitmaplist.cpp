@@ -10,17 +10,17 @@ TKitBitmapList::TKitBitmapList()
 {
     m_bitmaps.reserve(FaceCount);
     for (int face = 1; face <= FaceCount; ++face)
-        m_bitmaps.append(QImage(QStringLiteral(":/dice/face%1.bmp").arg(face)));
+        m_bitmaps.append(ScaledPicture::fromFiles(QStringLiteral(":/dice/face%1.bmp").arg(face)));
 }
 
-const QImage &TKitBitmapList::Bitmap(int index) const
+const ScaledPicture &TKitBitmapList::Picture(int index) const
 {
     if (index < 0 || index >= count())
         throw TovikError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return m_bitmaps.at(index);
 }
 
-QImage heldMarkerPicture()
+ScaledPicture heldMarkerPicture()
 {
-    return QImage(QStringLiteral(":/dice/held.bmp"));
+    return ScaledPicture::fromFiles(QStringLiteral(":/dice/held.bmp"));
 }

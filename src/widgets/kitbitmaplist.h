@@ -1,10 +1,13 @@
 #pragma once
 
+#include "widgets/scaledpicture.h"
+
 #include <QImage>
 #include <QList>
 
-// The six die faces, item 0 showing one pip up to item 5 showing six. The pictures are loaded
-// once and never change; callers copy the one they need.
+// The six die faces, item 0 showing one pip up to item 5 showing six, each with its versions
+// for scaled screens. The pictures are loaded once and never change; callers copy the one they
+// need.
 class TKitBitmapList
 {
 public:
@@ -12,11 +15,12 @@ public:
 
     int count() const { return int(m_bitmaps.size()); }
     // Throws TovikError for an index outside the list.
-    const QImage &Bitmap(int index) const;
+    const QImage &Bitmap(int index) const { return Picture(index).designed(); }
+    const ScaledPicture &Picture(int index) const;
 
 private:
-    QList<QImage> m_bitmaps;
+    QList<ScaledPicture> m_bitmaps;
 };
 
 // The HELD marker shown under a held die: red letters on a green ground that is left undrawn.
-QImage heldMarkerPicture();
+ScaledPicture heldMarkerPicture();

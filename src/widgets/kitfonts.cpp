@@ -1,7 +1,10 @@
 #include "widgets/kitfonts.h"
 
+#include "widgets/pixelratiowatcher.h"
+
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace {
 
@@ -42,4 +45,14 @@ QFont tahomaFont(int pixelSize, bool bold)
 QFont msSansSerifFont(int pixelSize)
 {
     return fontOf(QStringLiteral("MS Sans Serif"), pixelSize, false);
+}
+
+void setWindowFont(QWidget *window, int pixelSize)
+{
+    const auto choose = [window, pixelSize] {
+        const bool unscaled = qFuzzyCompare(window->devicePixelRatio(), 1.0);
+        window->setFont(unscaled ? msSansSerifFont(pixelSize) : tahomaFont(pixelSize));
+    };
+    choose();
+    new PixelRatioWatcher(window, choose);
 }

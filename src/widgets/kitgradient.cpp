@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRectF>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -48,8 +49,12 @@ void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColo
 {
     if (colorTable.empty() || rect.isEmpty())
         return;
-    const int width = rect.width();
-    const int height = rect.height();
+    // The bands are shared out over the device's own rows, so that a scaled screen shows them
+    // as even as an unscaled one; enlarging rows shared out at 1x would make them uneven.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const QSize deviceSize = QRectF(QPointF(), QSizeF(rect.size()) * ratio).toAlignedRect().size();
+    const int width = deviceSize.width();
+    const int height = deviceSize.height();
     const int count = int(colorTable.size());
     QImage bands(width, height, QImage::Format_RGB32);
     if (bands.isNull())
@@ -62,6 +67,7 @@ void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColo
             bandPainter.fillRect(0, top, width, bottom - top, toQColor(colorTable[std::size_t(i)]));
     }
     bandPainter.end();
+    bands.setDevicePixelRatio(ratio);
     painter.drawImage(rect.topLeft(), bands);
 }
 

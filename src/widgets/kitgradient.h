@@ -17,7 +17,7 @@ int MulDiv(int x, int y, int z);
 std::vector<TColor> gradientColorTable(TColor start, TColor end, int count);
 
 // Draws the bands of colorTable stacked from the top of rect to its bottom, each as high as
-// its share of the height after rounding. The bands go into an off-screen image first, so that
+// its share of the height in device pixels after rounding. The bands go into an off-screen image first, so that
 // a window never shows a half-drawn gradient.
 void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColor> &colorTable);
 

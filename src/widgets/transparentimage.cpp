@@ -6,22 +6,34 @@
 
 TransparentImage::TransparentImage(QWidget *parent) : QWidget(parent) { }
 
-void TransparentImage::setPicture(const QImage &picture)
+namespace {
+
+// Each version has its own key colour, so that the corners stay clear at every scale; the
+// mask is made before any resizing, which then smooths its edge.
+QPixmap withKeyColourLeftOut(const QImage &version)
+{
+    QPixmap masked = QPixmap::fromImage(version);
+    const QColor key = version.pixelColor(0, version.height() - 1);
+    masked.setMask(masked.createMaskFromColor(key, Qt::MaskInColor));
+    return masked;
+}
+
+} // namespace
+
+void TransparentImage::setPicture(const ScaledPicture &picture)
 {
     m_picture = picture;
     m_masked = QPixmap();
-    if (!m_picture.isNull()) {
-        m_masked = QPixmap::fromImage(m_picture);
-        const QColor key = m_picture.pixelColor(0, m_picture.height() - 1);
-        m_masked.setMask(m_masked.createMaskFromColor(key, Qt::MaskInColor));
-    }
     update();
 }
 
 void TransparentImage::paintEvent(QPaintEvent *)
 {
-    if (m_masked.isNull())
+    if (m_picture.isNull())
         return;
+    const qreal ratio = devicePixelRatio();
+    if (m_masked.isNull() || m_masked.devicePixelRatio() != ratio)
+        m_masked = m_picture.pixmapFor(ratio, withKeyColourLeftOut);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_masked);
 }

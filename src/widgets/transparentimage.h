@@ -1,12 +1,14 @@
 #pragma once
 
+#include "widgets/scaledpicture.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
 // An image control that leaves one colour of its picture undrawn: the colour of the picture's
-// bottom-left pixel. The picture sits at the top-left corner at its natural size, and whatever
-// lies behind the control shows through everywhere else.
+// bottom-left pixel. The picture sits at the top-left corner at its natural size, drawn at the
+// screen's resolution, and whatever lies behind the control shows through everywhere else.
 class TransparentImage : public QWidget
 {
     Q_OBJECT
@@ -14,8 +16,8 @@ class TransparentImage : public QWidget
 public:
     explicit TransparentImage(QWidget *parent = nullptr);
 
-    void setPicture(const QImage &picture);
-    const QImage &picture() const { return m_picture; }
+    void setPicture(const ScaledPicture &picture);
+    const QImage &picture() const { return m_picture.designed(); }
     bool hasPicture() const { return !m_picture.isNull(); }
 
 Q_SIGNALS:
@@ -26,6 +28,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_picture;
+    ScaledPicture m_picture;
+    // The picture for the screen it was last painted on, made again on a screen of another
+    // scale.
     QPixmap m_masked;
 };

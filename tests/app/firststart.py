@@ -32,11 +32,11 @@ def wait_for(condition, what):
     raise AssertionError(f"gave up waiting for {what}")
 
 
-def start_x_server():
+def start_x_server(screen="800x600x24"):
     """Starts Xvfb on the first free display and returns the process and the display name."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
         pass_fds=[write_end], stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -482,8 +483,10 @@ void TestMainWindow::menuItemsOpenTheirWindowsModally()
     QFETCH(QByteArray, windowClass);
     m_form->HighestScore1->setEnabled(true);
     QByteArray opened;
+    const QWindow *transientParent = nullptr;
     ModalAnswer<QDialog> answer([&](QDialog *window) {
         opened = window->metaObject()->className();
+        transientParent = window->windowHandle()->transientParent();
         window->reject();
     });
     if (key != 0) {
@@ -496,6 +499,8 @@ void TestMainWindow::menuItemsOpenTheirWindowsModally()
         (*action)->trigger();
     }
     QCOMPARE(opened, windowClass);
+    // The desktop keeps a window above its transient parent and places it there.
+    QCOMPARE(transientParent, m_form->windowHandle());
     QVERIFY(m_form->findChildren<QDialog *>().isEmpty());
 }
 

@@ -183,6 +183,8 @@ void TestStartup::failedSaveKeepsTheGameWindowOpen()
     const MessageBoxAnswers answers({u"OK"_s});
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
         // A path through a regular file cannot be written, even by root.
         SettingsPath += u"/settings.cfg"_s;
         Form1->close();
@@ -193,6 +195,7 @@ void TestStartup::failedSaveKeepsTheGameWindowOpen()
     QCOMPARE(answers.boxes().size(), 1);
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
+    QCOMPARE(answers.boxes().constFirst().parent, Form1);
 }
 
 void TestStartup::requestToEndClosesAsTheCloseBoxDoes_data()

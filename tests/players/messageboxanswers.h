@@ -22,6 +22,8 @@ public:
         QString text;
         QMessageBox::Icon icon;
         Qt::TextFormat format;
+        // The window that the box belongs to and that the desktop keeps it above.
+        const QWidget *parent;
     };
 
     explicit MessageBoxAnswers(QStringList buttons = {}) : m_buttons(std::move(buttons))
@@ -53,7 +55,8 @@ private:
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        m_boxes.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
+        m_boxes.append({box->windowTitle(), box->text(), box->icon(), box->textFormat(),
+                        box->parentWidget()});
         if (m_buttons.isEmpty()) {
             box->reject();
             return;

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void facesAreStoredAs24BitPictures_data();
     void facesAreStoredAs24BitPictures();
     void listHoldsTheSixFacesInOrder();
+    void faceCornersAreTheTransparentRed_data();
     void faceCornersAreTheTransparentRed();
     void indexOutsideTheListIsAnError_data();
     void indexOutsideTheListIsAnError();
@@ -93,19 +94,31 @@ void TestKitBitmapList::listHoldsTheSixFacesInOrder()
     QCOMPARE(list.Bitmap(4).pixel(23, 47), qRgb(255, 255, 255));
 }
 
+void TestKitBitmapList::faceCornersAreTheTransparentRed_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<int>("size");
+    QTest::newRow("designed") << QStringLiteral(".bmp") << 96;
+    QTest::newRow("200 %") << QStringLiteral("@2x.png") << 192;
+    QTest::newRow("300 %") << QStringLiteral("@3x.png") << 288;
+}
+
 void TestKitBitmapList::faceCornersAreTheTransparentRed()
 {
-    const TKitBitmapList list;
-    for (int index = 0; index < list.count(); ++index) {
-        const QImage &face = list.Bitmap(index);
-        QCOMPARE(face.pixel(0, 95), Red);
+    QFETCH(QString, suffix);
+    QFETCH(int, size);
+    const int last = size - 1;
+    for (int value = 1; value <= 6; ++value) {
+        const QImage face(QStringLiteral(":/dice/face%1").arg(value) + suffix);
+        QCOMPARE(face.size(), QSize(size, size));
+        QCOMPARE(face.pixel(0, last), Red);
         QCOMPARE(face.pixel(0, 0), Red);
-        QCOMPARE(face.pixel(95, 0), Red);
-        QCOMPARE(face.pixel(95, 95), Red);
+        QCOMPARE(face.pixel(last, 0), Red);
+        QCOMPARE(face.pixel(last, last), Red);
         // Nothing inside the die may take the transparent colour, or holes would show.
-        for (int i = 0; i < 96; ++i) {
-            QVERIFY(face.pixel(i, 48) != Red);
-            QVERIFY(face.pixel(48, i) != Red);
+        for (int i = 0; i < size; ++i) {
+            QVERIFY(face.pixel(i, size / 2) != Red);
+            QVERIFY(face.pixel(size / 2, i) != Red);
         }
     }
 }
@@ -131,7 +144,7 @@ void TestKitBitmapList::indexOutsideTheListIsAnError()
 
 void TestKitBitmapList::heldMarkerIsRedLettersOnGreen()
 {
-    const QImage marker = heldMarkerPicture();
+    const QImage marker = heldMarkerPicture().designed();
     QCOMPARE(marker.size(), QSize(96, 16));
     QCOMPARE(marker.pixel(0, 15), Green);
     int red = 0;

@@ -20,9 +20,11 @@ TColor pixelAt(const QImage &image, int x, int y)
     return fromQColor(image.pixelColor(x, y));
 }
 
-QImage paintedBands(QSize size, const QRect &rect, const ColorTable &table)
+// The image has size in device pixels; rect is in the painter's units at ratio.
+QImage paintedBands(QSize size, const QRect &rect, const ColorTable &table, qreal ratio = 1.0)
 {
     QImage image(size, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Untouched);
     QPainter painter(&image);
     PaintGradient(painter, rect, table);
@@ -69,6 +71,8 @@ private Q_SLOTS:
     void windowFillsHaveEvenBands_data();
     void windowFillsHaveEvenBands();
     void mainWindowBandsFallOnTheirRows();
+    void scaledScreensGetEvenBandsOfDevicePixels_data();
+    void scaledScreensGetEvenBandsOfDevicePixels();
     void moreColoursThanRowsShowsOneColourPerRow();
     void bandsStayInsideTheirRectangle();
     void emptyTableOrRectangleDrawsNothing();
@@ -201,6 +205,38 @@ void TestKitGradient::mainWindowBandsFallOnTheirRows()
     QCOMPARE(runs.at(235).color, TColor(0x00FF0000));
     QCOMPARE(runs.at(235).firstRow, 399);
     QCOMPARE(runs.at(235).rows, 2);
+}
+
+void TestKitGradient::scaledScreensGetEvenBandsOfDevicePixels_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("deviceSize");
+    QTest::addColumn<int>("minRows");
+    QTest::addColumn<int>("maxRows");
+
+    // The main window's 601 x 401 fill with its 236 colours.
+    QTest::newRow("125 %") << 1.25 << QSize(752, 502) << 2 << 3;
+    QTest::newRow("150 %") << 1.5 << QSize(902, 602) << 2 << 3;
+    QTest::newRow("200 %") << 2.0 << QSize(1202, 802) << 3 << 4;
+    QTest::newRow("300 %") << 3.0 << QSize(1803, 1203) << 5 << 6;
+}
+
+void TestKitGradient::scaledScreensGetEvenBandsOfDevicePixels()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, deviceSize);
+    QFETCH(int, minRows);
+    QFETCH(int, maxRows);
+
+    const ColorTable table = gradientColorTable(clAqua, clBlue, 236);
+    const QList<Run> runs = bandsOf(paintedBands(deviceSize, QRect(0, 0, 601, 401), table, ratio));
+    QCOMPARE(runs.size(), 236);
+    QCOMPARE(runs.first().color, table.front());
+    QCOMPARE(runs.last().color, table.back());
+    QCOMPARE(runs.last().firstRow + runs.last().rows, deviceSize.height());
+    for (const Run &run : runs)
+        QVERIFY2(run.rows >= minRows && run.rows <= maxRows,
+                 qPrintable(QStringLiteral("a band has %1 rows").arg(run.rows)));
 }
 
 void TestKitGradient::moreColoursThanRowsShowsOneColourPerRow()

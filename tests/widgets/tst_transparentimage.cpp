@@ -61,7 +61,7 @@ void TestTransparentImage::keyColourShowsWhatLiesBehind_data()
     QTest::newRow("strip on the right") << face << QPoint(100, 50) << Behind;
     QTest::newRow("strip at the bottom") << face << QPoint(50, 100) << Behind;
 
-    const QImage marker = heldMarkerPicture();
+    const QImage marker = heldMarkerPicture().designed();
     QTest::newRow("marker ground") << marker << QPoint(22, 8) << Behind;
     QTest::newRow("marker letter") << marker << QPoint(2, 8) << QColor(Qt::red);
 
