@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
         return runBareWindow();
     setUpApplication();
-    FirstPaintProbe probe(reinterpret_cast<const QWidget *const *>(&Form3));
+    FirstPaintProbe probe(reinterpret_cast<const QWidget *const *>(&theWelcomeWindow));
     application.installEventFilter(&probe);
     return runProgram();
 }

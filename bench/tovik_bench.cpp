@@ -1,10 +1,10 @@
 // Measures the gradient paint, the colour table build and the roll animation, and prints one
 // line per figure. Timings are medians over many runs.
 
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "game/random.h"
 #include "game/rollpacing.h"
-#include "widgets/kitgradient.h"
+#include "widgets/gradient.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,42 +43,41 @@ double medianMicroseconds(int runs, int repeats, Work work)
 
 void benchmarkGradient()
 {
-    const std::vector<TColor> table = gradientColorTable(clAqua, clBlue, 236);
+    const std::vector<Color> table = gradientColorTable(Colors::Aqua, Colors::Blue, 236);
     QImage window(601, 401, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&window);
-    const double paint = medianMicroseconds(200, 5, [&] {
-        PaintGradient(painter, window.rect(), table);
-    });
+    const double paint
+            = medianMicroseconds(200, 5, [&] { paintGradient(painter, window.rect(), table); });
     std::printf("gradient paint 601x401, 236 bands: %.1f us median\n", paint);
 
     volatile std::size_t sink = 0;
     const double build = medianMicroseconds(200, 200, [&] {
-        sink = sink + gradientColorTable(clAqua, clBlue, 236).size();
+        sink = sink + gradientColorTable(Colors::Aqua, Colors::Blue, 236).size();
     });
     std::printf("colour table build, 236 colours: %.2f us median\n", build);
 }
 
-double timedRoll(TForm1 &form)
+double timedRoll(GameWindow &form)
 {
     QElapsedTimer timer;
     timer.start();
-    form.RollButton->click();
+    form.rollButton->click();
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
 void benchmarkRoll()
 {
-    TForm1 form;
-    Form1 = &form;
+    GameWindow form;
+    theGameWindow = &form;
     form.show();
     processRandom().setSeed(1);
-    form.Animation1->setChecked(true);
+    form.animationAction->setChecked(true);
 
     RollPacing::setEnabled(false);
     std::vector<double> unpaced;
     int frames = 0;
     for (int i = 0; i < 20; ++i) {
-        form.New1->trigger();
+        form.newGameAction->trigger();
         const int before = form.diceDisplay().faceChanges();
         unpaced.push_back(timedRoll(form));
         frames = form.diceDisplay().faceChanges() - before;
@@ -87,12 +86,12 @@ void benchmarkRoll()
                 medianOf(unpaced));
 
     RollPacing::setEnabled(true);
-    form.New1->trigger();
+    form.newGameAction->trigger();
     const double paced = timedRoll(form);
     const double rate = form.screen()->refreshRate() > 0 ? form.screen()->refreshRate() : 60.0;
     std::printf("animated roll with pacing: %.0f ms at %.1f Hz (%.1f refreshes; 69 expected)\n",
                 paced, rate, paced * rate / 1000.0);
-    Form1 = nullptr;
+    theGameWindow = nullptr;
 }
 
 } // namespace

@@ -9,13 +9,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    TColor color = 0;
+    Color color = 0;
     try {
-        color = ParseColorText(text);
+        color = parseColorText(text);
     } catch (const ConversionError &) {
         return 0;
     }
-    if (ParseColorText(FormatColorText(color)) != color)
+    if (parseColorText(formatColorText(color)) != color)
         std::abort();
     return 0;
 }

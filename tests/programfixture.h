@@ -16,16 +16,16 @@ class ProgramFixture
 public:
     void start()
     {
-        GameStarted = false;
-        PlayerName.clear();
-        HighScore = 0;
-        HighScoreName.clear();
-        GradientStartColor = GradientEndColor = clBlack;
+        gameStarted = false;
+        currentPlayerName.clear();
+        highestScore = 0;
+        highestScoreHolder.clear();
+        gradientStartColor = gradientEndColor = Colors::Black;
         createMainWindows();
-        m_settingsPathAtStart = SettingsPath;
+        m_settingsPathAtStart = settingsFilePath;
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
-        SettingsPath = m_folder->filePath(QStringLiteral("settings.cfg"));
+        settingsFilePath = m_folder->filePath(QStringLiteral("settings.cfg"));
     }
 
     void stop()

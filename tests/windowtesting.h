@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QApplication>
 #include <QImage>
@@ -44,17 +44,17 @@ private:
 // The rows of a background test: a gradient pair and a solid one.
 inline void addColourPairRows()
 {
-    QTest::addColumn<TColor>("start");
-    QTest::addColumn<TColor>("end");
-    QTest::newRow("gradient") << clRed << clLime;
-    QTest::newRow("solid") << clTeal << clTeal;
+    QTest::addColumn<Color>("start");
+    QTest::addColumn<Color>("end");
+    QTest::newRow("gradient") << Colors::Red << Colors::Lime;
+    QTest::newRow("solid") << Colors::Teal << Colors::Teal;
 }
 
 // The colours down one column of what a widget shows, top row first, as $00BBGGRR.
-inline QList<TColor> shownColumn(QWidget *widget, int x)
+inline QList<Color> shownColumn(QWidget *widget, int x)
 {
     const QImage image = widget->grab().toImage();
-    QList<TColor> colors;
+    QList<Color> colors;
     for (int y = 0; y < image.height(); ++y)
         colors.append(fromQColor(image.pixelColor(x, y)));
     return colors;
@@ -62,9 +62,9 @@ inline QList<TColor> shownColumn(QWidget *widget, int x)
 
 // The window's left edge runs from start in its top row to end in its bottom row, and is plain
 // when both are the same.
-inline void verifyBackground(QWidget *window, TColor start, TColor end)
+inline void verifyBackground(QWidget *window, Color start, Color end)
 {
-    const QList<TColor> column = shownColumn(window, 0);
+    const QList<Color> column = shownColumn(window, 0);
     QCOMPARE(column.size(), window->height());
     QCOMPARE(column.first(), start);
     QCOMPARE(column.last(), end);

@@ -3,12 +3,12 @@
 // folder as its argument, and again with a scale of 2 and of 3 after it for the versions named
 // splash@2x and splash@3x, which scaled screens show; it needs no display.
 
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "game/random.h"
 #include "players/sharedstate.h"
-#include "widgets/kitfill.h"
-#include "widgets/kitfonts.h"
-#include "widgets/kitgradient.h"
+#include "widgets/fonts.h"
+#include "widgets/gradient.h"
+#include "widgets/gradientfill.h"
 
 #include <QApplication>
 #include <QImage>
@@ -73,10 +73,10 @@ std::uint32_t seedForRoll(const Dice &wanted, const std::array<bool, 5> &held, i
     }
 }
 
-void setColors(TForm1 &window, TColor start, TColor end)
+void setColors(GameWindow &window, Color start, Color end)
 {
-    window.KitFill1->Gradient()->setColor(start);
-    window.KitFill1->Gradient()->setEndColor(end);
+    window.backgroundFill->gradient()->setColor(start);
+    window.backgroundFill->gradient()->setEndColor(end);
 }
 
 // Four moments of one game: four sixes held, the fifth six about to be scored, a game well
@@ -84,48 +84,48 @@ void setColors(TForm1 &window, TColor start, TColor end)
 QList<QImage> gameShots()
 {
     QList<QImage> shots;
-    PlayerName = QStringLiteral("Ann");
+    currentPlayerName = QStringLiteral("Ann");
     // No record at the end of the game, whose window would wait for a name.
-    HighScore = std::numeric_limits<qint32>::max();
-    TForm1 window;
-    Form1 = &window;
+    highestScore = std::numeric_limits<qint32>::max();
+    GameWindow window;
+    theGameWindow = &window;
     window.show();
 
-    setColors(window, clAqua, clBlue);
+    setColors(window, Colors::Aqua, Colors::Blue);
     processRandom().setSeed(seedForRoll({6, 6, 6, 2, 6}, {}, 3));
-    window.New1->trigger();
-    for (auto hold : {&TForm1::Image1MouseDown, &TForm1::Image2MouseDown, &TForm1::Image3MouseDown,
-                      &TForm1::Image5MouseDown})
+    window.newGameAction->trigger();
+    for (auto hold : {&GameWindow::toggleHoldOfDie1, &GameWindow::toggleHoldOfDie2,
+                      &GameWindow::toggleHoldOfDie3, &GameWindow::toggleHoldOfDie5})
         (window.*hold)();
     shots.append(window.grab().toImage());
 
-    setColors(window, clRed, clNavy);
+    setColors(window, Colors::Red, Colors::Navy);
     processRandom().setSeed(seedForRoll({6, 6, 6, 6, 6}, {true, true, true, false, true}, 0));
-    window.RollButton->click();
-    window.QuintoxButton->click();
+    window.rollButton->click();
+    window.fiveOfAKindButton->click();
     shots.append(window.grab().toImage());
 
-    setColors(window, clTeal, clLime);
+    setColors(window, Colors::Teal, Colors::Lime);
     processRandom().setSeed(FirstTurnSeed);
-    window.RollButton->click();
-    const QList<void (TForm1::*)()> categories
-            = {&TForm1::SixesButtonClick,      &TForm1::FivesButtonClick,
-               &TForm1::LgStraightButtonClick, &TForm1::FullHouseButtonClick,
-               &TForm1::FoursButtonClick,      &TForm1::ThreeOfKindButtonClick,
-               &TForm1::OnesButtonMouseDown,   &TForm1::ChanceButtonClick,
-               &TForm1::SmStraightButtonClick, &TForm1::TwosButtonMouseDown,
-               &TForm1::FourOfKindButtonClick, &TForm1::ThreesButtonClick};
+    window.rollButton->click();
+    const QList<void (GameWindow::*)()> categories
+            = {&GameWindow::selectSixes,         &GameWindow::selectFives,
+               &GameWindow::selectLargeStraight, &GameWindow::selectFullHouse,
+               &GameWindow::selectFours,         &GameWindow::selectThreeOfAKind,
+               &GameWindow::selectOnes,          &GameWindow::selectChance,
+               &GameWindow::selectSmallStraight, &GameWindow::selectTwos,
+               &GameWindow::selectFourOfAKind,   &GameWindow::selectThrees};
     for (qsizetype turn = 0; turn < categories.size(); ++turn) {
         if (turn == ShotTurn)
             shots.append(window.grab().toImage());
         (window.*categories[turn])();
         processRandom().setSeed(FirstTurnSeed + std::uint32_t(turn + 1) * TurnSeedStep);
-        window.RollButton->click();
+        window.rollButton->click();
     }
 
-    setColors(window, clPurple, clBlack);
+    setColors(window, Colors::Purple, Colors::Black);
     shots.append(window.grab().toImage());
-    Form1 = nullptr;
+    theGameWindow = nullptr;
     return shots;
 }
 

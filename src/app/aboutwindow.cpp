@@ -2,9 +2,9 @@
 
 #include "app/windowplacement.h"
 #include "players/sharedstate.h"
-#include "widgets/kitfill.h"
-#include "widgets/kitfonts.h"
-#include "widgets/kitsimplelabel.h"
+#include "widgets/fonts.h"
+#include "widgets/gradientfill.h"
+#include "widgets/linklabel.h"
 #include "widgets/windowcontrols.h"
 
 #include <QFrame>
@@ -36,17 +36,17 @@ void centreAcrossParent(QWidget *widget)
     widget->move((widget->parentWidget()->width() - widget->width()) / 2, widget->y());
 }
 
-TKitSimpleLabel *newLink(const QString &address, QWidget *parent, int top)
+LinkLabel *newLink(const QString &address, QWidget *parent, int top)
 {
-    auto *link = new TKitSimpleLabel(parent);
+    auto *link = new LinkLabel(parent);
     QFont font = tahomaFont(PanelFontSize);
     font.setUnderline(true);
     link->setFont(font);
-    link->setActiveColor(clTeal);
-    link->setInActiveColor(clAqua);
-    link->setJumpMode(TKitJumpMode::jmInternet);
+    link->setVisitedColor(Colors::Teal);
+    link->setLinkColor(Colors::Aqua);
+    link->setLinkMode(LinkMode::Internet);
     link->setCaption(address);
-    link->setJump(address);
+    link->setTarget(address);
     link->move(0, top);
     centreAcrossParent(link);
     return link;
@@ -55,55 +55,55 @@ TKitSimpleLabel *newLink(const QString &address, QWidget *parent, int top)
 QLabel *newPanelLine(const QString &text, QWidget *parent, int top)
 {
     QLabel *label = newLabel(text, parent, QPoint(0, top), LineHeight, tahomaFont(PanelFontSize),
-                             clWhite);
+                             Colors::White);
     centreAcrossParent(label);
     return label;
 }
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent) : QDialog(parent)
+AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About Tovik v2"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
     setWindowFont(this, WindowFontSize);
-    setBackgroundColor(this, clBlack);
+    setBackgroundColor(this, Colors::Black);
     createControls();
 }
 
-void TForm2::createControls()
+void AboutWindow::createControls()
 {
-    KitFill1 = newBackgroundFill(this, FillGeometry, FillColorCount);
-    Button1 = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
-    Button1->setFocus();
+    backgroundFill = newBackgroundFill(this, FillGeometry, FillColorCount);
+    okButton = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
+    okButton->setFocus();
 
-    Panel1 = newPanel(this, PanelGeometry, clBlack);
-    Label3 = newPanelLine(QStringLiteral("Tovik v2 - a dice game by the Tovik developers"), Panel1,
-                          CreditTop);
-    KitSimpleLabel1 = newLink(QString::fromUtf16(MakerAddress), Panel1, MakerLinkTop);
-    Label1 = newPanelLine(
-            QStringLiteral("Within time, you may check out a Linux version of Tovik!"), Panel1,
+    linkPanel = newPanel(this, PanelGeometry, Colors::Black);
+    creditLabel = newPanelLine(QStringLiteral("Tovik v2 - a dice game by the Tovik developers"),
+                               linkPanel, CreditTop);
+    makerLink = newLink(QString::fromUtf16(MakerAddress), linkPanel, MakerLinkTop);
+    linuxNoteLabel = newPanelLine(
+            QStringLiteral("Within time, you may check out a Linux version of Tovik!"), linkPanel,
             LinuxNoteTop);
-    KitSimpleLabel2 = newLink(QString::fromUtf16(LinuxAddress), Panel1, LinuxLinkTop);
+    linuxLink = newLink(QString::fromUtf16(LinuxAddress), linkPanel, LinuxLinkTop);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(okButton, &QPushButton::clicked, this, &AboutWindow::dismiss);
 }
 
-void TForm2::showEvent(QShowEvent *event)
+void AboutWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        prepareToShow();
 }
 
-void TForm2::FormShow()
+void AboutWindow::prepareToShow()
 {
-    KitFill1->setColors(GradientStartColor, GradientEndColor);
+    backgroundFill->setColors(gradientStartColor, gradientEndColor);
     centerOnScreen(this);
 }
 
-void TForm2::Button1Click()
+void AboutWindow::dismiss()
 {
     close();
 }

@@ -2,15 +2,15 @@
 
 #include <QDialog>
 
+class GradientFill;
+class LinkLabel;
 class QFrame;
 class QLabel;
 class QPushButton;
-class TKitFill;
-class TKitSimpleLabel;
 
 // The program's credit line and two links to its web sites. Made for one showing, so the links
 // start out unvisited every time.
-class TForm2 : public QDialog
+class AboutWindow : public QDialog
 {
     Q_OBJECT
 
@@ -20,22 +20,22 @@ public:
     static constexpr auto MakerAddress = u"https://tovik.example.org/";
     static constexpr auto LinuxAddress = u"https://linux.tovik.example.org/";
 
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit AboutWindow(QWidget *parent = nullptr);
 
-    QPushButton *Button1;
-    TKitFill *KitFill1;
-    QFrame *Panel1;
-    QLabel *Label3;
-    TKitSimpleLabel *KitSimpleLabel1;
-    QLabel *Label1;
-    TKitSimpleLabel *KitSimpleLabel2;
+    QPushButton *okButton;
+    GradientFill *backgroundFill;
+    QFrame *linkPanel;
+    QLabel *creditLabel;
+    LinkLabel *makerLink;
+    QLabel *linuxNoteLabel;
+    LinkLabel *linuxLink;
 
-    void Button1Click();
+    void dismiss();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
-    void FormShow();
+    void prepareToShow();
 };

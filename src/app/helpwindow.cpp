@@ -2,8 +2,8 @@
 
 #include "players/sharedstate.h"
 #include "players/welcomeplacement.h"
-#include "widgets/kitfill.h"
-#include "widgets/kitfonts.h"
+#include "widgets/fonts.h"
+#include "widgets/gradientfill.h"
 #include "widgets/windowcontrols.h"
 
 #include <QPlainTextEdit>
@@ -70,7 +70,7 @@ QString rulesText()
 
 } // namespace
 
-THelpForm::THelpForm(QWidget *parent) : QDialog(parent)
+HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Tovik Help"));
     // A sizeable frame, but only the system menu and the close box in the title bar.
@@ -78,45 +78,45 @@ THelpForm::THelpForm(QWidget *parent) : QDialog(parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     resize(InitialClientSize);
     setFont(tahomaFont(WindowFontSize));
-    setBackgroundColor(this, clBtnFace);
+    setBackgroundColor(this, Colors::ButtonFace);
     createControls();
 }
 
-void THelpForm::createControls()
+void HelpWindow::createControls()
 {
-    KitFill1 = newBackgroundFill(this, FillGeometry, FillColorCount);
+    backgroundFill = newBackgroundFill(this, FillGeometry, FillColorCount);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setGeometry(MemoGeometry);
-    Memo1->setReadOnly(true);
+    rulesView = new QPlainTextEdit(this);
+    rulesView->setGeometry(MemoGeometry);
+    rulesView->setReadOnly(true);
     // Read-only text is otherwise selectable with the mouse only.
-    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setPlainText(rulesText());
+    rulesView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rulesView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    rulesView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    rulesView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rulesView->setPlainText(rulesText());
 
-    Button1 = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
-    setTabOrder(Memo1, Button1);
-    Memo1->setFocus();
+    okButton = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
+    setTabOrder(rulesView, okButton);
+    rulesView->setFocus();
 
-    connect(Button1, &QPushButton::clicked, this, &THelpForm::Button1Click);
+    connect(okButton, &QPushButton::clicked, this, &HelpWindow::dismiss);
 }
 
-void THelpForm::showEvent(QShowEvent *event)
+void HelpWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        prepareToShow();
 }
 
-void THelpForm::FormShow()
+void HelpWindow::prepareToShow()
 {
-    KitFill1->setColors(GradientStartColor, GradientEndColor);
+    backgroundFill->setColors(gradientStartColor, gradientEndColor);
     centerOverWelcomeWindow(this);
 }
 
-void THelpForm::Button1Click()
+void HelpWindow::dismiss()
 {
     close();
 }

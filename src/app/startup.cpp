@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "app/terminationsignals.h"
 #include "players/welcomewindow.h"
 
@@ -23,25 +23,25 @@ void setUpApplication()
 
 void createMainWindows()
 {
-    Form3 = new TForm3;
-    Form1 = new TForm1;
-    Form3->followGameWindow(Form1);
+    theWelcomeWindow = new WelcomeWindow;
+    theGameWindow = new GameWindow;
+    theWelcomeWindow->followGameWindow(theGameWindow);
 }
 
 void destroyMainWindows()
 {
-    delete Form1;
-    Form1 = nullptr;
-    delete Form3;
-    Form3 = nullptr;
+    delete theGameWindow;
+    theGameWindow = nullptr;
+    delete theWelcomeWindow;
+    theWelcomeWindow = nullptr;
 }
 
 void closeAsTheCloseBoxDoes()
 {
-    if (Form1->isVisible())
-        Form1->close();
+    if (theGameWindow->isVisible())
+        theGameWindow->close();
     else
-        Form3->close();
+        theWelcomeWindow->close();
 }
 
 int runProgram()
@@ -56,7 +56,7 @@ int runProgram()
 
 int runMainWindows()
 {
-    QMetaObject::invokeMethod(Form3, &QWidget::show, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(theWelcomeWindow, &QWidget::show, Qt::QueuedConnection);
     QCoreApplication::exec();
     destroyMainWindows();
     return 0;

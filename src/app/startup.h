@@ -7,8 +7,8 @@
 // application ends where the program asks it to, not when its last window closes.
 void setUpApplication();
 
-// The two windows that live for the whole run, reached through Form3 and Form1: the welcome
-// window first, then the game window, hidden.
+// The two windows that live for the whole run, reached through theWelcomeWindow and theGameWindow:
+// the welcome window first, then the game window, hidden.
 void createMainWindows();
 void destroyMainWindows();
 

@@ -10,7 +10,7 @@ namespace {
 
 QString pick(const QStringList &texts)
 {
-    return texts.at(Random(int(texts.size())));
+    return texts.at(randomBelow(int(texts.size())));
 }
 
 } // namespace

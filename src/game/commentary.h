@@ -4,7 +4,7 @@
 #include <QtGlobal>
 
 // What the commentator "CPU" says at each game event. Where an event has several texts, one is
-// drawn with Random(n) of the process's generator, every text equally likely.
+// drawn with randomBelow(n) of the process's generator, every text equally likely.
 namespace Commentary {
 
 QString welcome(const QString &playerName);

@@ -2,7 +2,7 @@
 
 #include "game/random.h"
 #include "game/rollpacing.h"
-#include "widgets/kitbitmaplist.h"
+#include "widgets/diefaceimages.h"
 #include "widgets/transparentimage.h"
 
 #include <QCoreApplication>
@@ -16,13 +16,13 @@ constexpr int DieCount = 5;
 
 qint32 rollOneDie()
 {
-    return Random(6) + 1;
+    return randomBelow(6) + 1;
 }
 
 } // namespace
 
 DiceDisplay::DiceDisplay(const Images &faces, const Images &heldMarkers,
-                         const TKitBitmapList &faceBitmaps)
+                         const DieFaceImages &faceBitmaps)
     : m_faces(faces), m_heldMarkers(heldMarkers), m_faceBitmaps(faceBitmaps)
 {
     for (int die = 0; die < DieCount; ++die) {
@@ -74,10 +74,10 @@ void DiceDisplay::plainRoll(GameState &game)
 {
     for (int die = 0; die < DieCount; ++die) {
         if (!game.isHeld(die))
-            game.DiceValues[std::size_t(die)] = rollOneDie();
+            game.diceValues[std::size_t(die)] = rollOneDie();
     }
     for (int die = 0; die < DieCount; ++die)
-        setFace(die, game.DiceValues[std::size_t(die)]);
+        setFace(die, game.diceValues[std::size_t(die)]);
     updateAccessibleNames();
 }
 
@@ -93,7 +93,7 @@ void DiceDisplay::animatedRoll(GameState &game, const QWidget *window)
             for (int die = first; die < DieCount; ++die) {
                 if (!game.isHeld(die)) {
                     const qint32 value = rollOneDie();
-                    game.DiceValues[std::size_t(die)] = value;
+                    game.diceValues[std::size_t(die)] = value;
                     setFace(die, value);
                     m_faces[std::size_t(die)]->repaint();
                     QThread::yieldCurrentThread();

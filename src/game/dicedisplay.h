@@ -4,8 +4,8 @@
 
 #include <array>
 
+class DieFaceImages;
 class QWidget;
-class TKitBitmapList;
 class TransparentImage;
 
 // The five dice on the main window: their face pictures, the HELD markers under them, and the
@@ -16,7 +16,7 @@ class DiceDisplay
 public:
     using Images = std::array<TransparentImage *, 5>;
 
-    DiceDisplay(const Images &faces, const Images &heldMarkers, const TKitBitmapList &faceBitmaps);
+    DiceDisplay(const Images &faces, const Images &heldMarkers, const DieFaceImages &faceBitmaps);
 
     void setHeldMarkerVisible(int die, bool visible);
     void hideHeldMarkers();
@@ -43,7 +43,7 @@ private:
 
     Images m_faces;
     Images m_heldMarkers;
-    const TKitBitmapList &m_faceBitmaps;
+    const DieFaceImages &m_faceBitmaps;
     Dice m_shownValues{};
     int m_faceChanges = 0;
 };

@@ -1,54 +1,54 @@
 #include "game/gamestate.h"
 
-bool GameStarted = false;
+bool gameStarted = false;
 
 void GameState::reset()
 {
-    DiceLocked = false;
-    RollCount = Score = SubTotal = PendingPoints = PendingSubTotalPoints = TurnsScored = 0;
-    MessageShown = ItemSelected = SubTotalBonusGiven = FiveOfAKindScored = false;
+    diceLocked = false;
+    rollCount = score = subTotal = pendingPoints = pendingSubTotalPoints = turnsScored = 0;
+    remarkShown = categorySelected = subTotalBonusGiven = fiveOfAKindScored = false;
     clearHolds();
 }
 
 void GameState::evaluate(Category category)
 {
-    if (ItemSelected)
+    if (categorySelected)
         return;
-    PendingPoints = categoryValue(category, DiceValues);
+    pendingPoints = categoryValue(category, diceValues);
     if (isUpperSection(category))
-        PendingSubTotalPoints = PendingPoints;
+        pendingSubTotalPoints = pendingPoints;
 }
 
 Bonus GameState::commit()
 {
-    ItemSelected = false;
-    ++TurnsScored;
-    Score += PendingPoints;
-    SubTotal += PendingSubTotalPoints;
+    categorySelected = false;
+    ++turnsScored;
+    score += pendingPoints;
+    subTotal += pendingSubTotalPoints;
 
-    const bool subTotalReached = SubTotal >= SubTotalBonusThreshold;
-    const bool fiveOfAKind = isFiveOfAKind(DiceValues);
+    const bool subTotalReached = subTotal >= SubTotalBonusThreshold;
+    const bool fiveOfAKind = isFiveOfAKind(diceValues);
     Bonus bonus = Bonus::None;
-    if (!SubTotalBonusGiven && FiveOfAKindScored && subTotalReached && fiveOfAKind) {
+    if (!subTotalBonusGiven && fiveOfAKindScored && subTotalReached && fiveOfAKind) {
         bonus = Bonus::Combined;
-        SubTotalBonusGiven = true;
-        Score += ExtraFiveOfAKindPoints + SubTotalBonusPoints;
-    } else if (FiveOfAKindScored && fiveOfAKind) {
+        subTotalBonusGiven = true;
+        score += ExtraFiveOfAKindPoints + SubTotalBonusPoints;
+    } else if (fiveOfAKindScored && fiveOfAKind) {
         bonus = Bonus::ExtraFiveOfAKind;
-        Score += ExtraFiveOfAKindPoints;
+        score += ExtraFiveOfAKindPoints;
     }
-    if (!SubTotalBonusGiven && subTotalReached) {
+    if (!subTotalBonusGiven && subTotalReached) {
         bonus = Bonus::SubTotal;
-        SubTotalBonusGiven = true;
-        Score += SubTotalBonusPoints;
+        subTotalBonusGiven = true;
+        score += SubTotalBonusPoints;
     }
     if (bonus != Bonus::None)
-        MessageShown = true;
+        remarkShown = true;
 
-    if (PendingPoints == FiveOfAKindCategoryPoints && !FiveOfAKindScored)
-        FiveOfAKindScored = true;
+    if (pendingPoints == FiveOfAKindCategoryPoints && !fiveOfAKindScored)
+        fiveOfAKindScored = true;
 
-    RollCount = PendingPoints = PendingSubTotalPoints = 0;
+    rollCount = pendingPoints = pendingSubTotalPoints = 0;
     clearHolds();
     return bonus;
 }

@@ -19,19 +19,19 @@ inline constexpr int TurnsPerGame = CategoryCount;
 // drives them through its buttons; nothing here knows about controls.
 struct GameState
 {
-    Dice DiceValues{};
-    std::array<quint8, 5> HeldDice{};
-    qint32 RollCount = 0;
-    qint32 TurnsScored = 0;
-    qint32 Score = 0;
-    qint32 SubTotal = 0;
-    qint32 PendingPoints = 0;
-    qint32 PendingSubTotalPoints = 0;
-    bool ItemSelected = false;
-    bool SubTotalBonusGiven = false;
-    bool FiveOfAKindScored = false;
-    bool MessageShown = false;
-    bool DiceLocked = false;
+    Dice diceValues{};
+    std::array<quint8, 5> heldDice{};
+    qint32 rollCount = 0;
+    qint32 turnsScored = 0;
+    qint32 score = 0;
+    qint32 subTotal = 0;
+    qint32 pendingPoints = 0;
+    qint32 pendingSubTotalPoints = 0;
+    bool categorySelected = false;
+    bool subTotalBonusGiven = false;
+    bool fiveOfAKindScored = false;
+    bool remarkShown = false;
+    bool diceLocked = false;
 
     // Everything back to the start of a game; the dice keep their values until the next roll.
     void reset();
@@ -44,11 +44,11 @@ struct GameState
     // the five-of-a-kind category never earns the +100 itself.
     Bonus commit();
 
-    void clearHolds() { HeldDice.fill(0); }
-    bool isHeld(int die) const { return HeldDice[std::size_t(die)] != 0; }
-    void toggleHold(int die) { HeldDice[std::size_t(die)] = isHeld(die) ? 0 : 1; }
+    void clearHolds() { heldDice.fill(0); }
+    bool isHeld(int die) const { return heldDice[std::size_t(die)] != 0; }
+    void toggleHold(int die) { heldDice[std::size_t(die)] = isHeld(die) ? 0 : 1; }
 };
 
 // Set once the first game of the run has started; the welcome window asks before a new player
 // abandons it.
-extern bool GameStarted;
+extern bool gameStarted;

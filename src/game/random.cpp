@@ -14,7 +14,7 @@ RandomGenerator &processRandom()
     return generator;
 }
 
-int Random(int n)
+int randomBelow(int n)
 {
     return processRandom().next(n);
 }

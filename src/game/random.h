@@ -22,8 +22,8 @@ private:
 
 RandomGenerator &processRandom();
 
-// Random(n) of the process's generator.
-int Random(int n);
+// randomBelow(n) of the process's generator.
+int randomBelow(int n);
 
 // Milliseconds since midnight, UTC: the seed the program starts with.
 std::uint32_t timeOfDaySeed();

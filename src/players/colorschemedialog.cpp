@@ -1,14 +1,14 @@
 #include "players/colorschemedialog.h"
 
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "app/windowplacement.h"
 #include "players/sharedstate.h"
 #include "players/welcomeplacement.h"
 #include "widgets/colorpicker.h"
-#include "widgets/kitfill.h"
-#include "widgets/kitfonts.h"
-#include "widgets/kitgradient.h"
-#include "widgets/kitpanelfill.h"
+#include "widgets/colorswatch.h"
+#include "widgets/fonts.h"
+#include "widgets/gradient.h"
+#include "widgets/gradientfill.h"
 #include "widgets/windowcontrols.h"
 
 #include <QFrame>
@@ -39,21 +39,21 @@ QRadioButton *newRadioButton(const QString &caption, QWidget *parent, const QRec
     auto *button = new QRadioButton(caption, parent);
     button->setGeometry(geometry);
     button->setFont(tahomaFont(RadioFontSize));
-    setTextColor(button, clWhite);
-    setBackgroundColor(button, clBlack);
+    setTextColor(button, Colors::White);
+    setBackgroundColor(button, Colors::Black);
     return button;
 }
 
-TKitPanelFill *newSwatch(QFrame *frame)
+ColorSwatch *newSwatch(QFrame *frame)
 {
-    auto *swatch = new TKitPanelFill(frame);
+    auto *swatch = new ColorSwatch(frame);
     swatch->setGeometry(SwatchGeometry);
     return swatch;
 }
 
 } // namespace
 
-TPrefForm::TPrefForm(QWidget *parent) : QDialog(parent)
+ColorSchemeDialog::ColorSchemeDialog(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Color Scheme"));
     setFixedBorder(this, false);
@@ -63,116 +63,117 @@ TPrefForm::TPrefForm(QWidget *parent) : QDialog(parent)
     connectControls();
 }
 
-void TPrefForm::createControls()
+void ColorSchemeDialog::createControls()
 {
-    KitFill1 = newBackgroundFill(this, FillGeometry, FillColorCount);
-    Panel3 = newPanel(this, BackdropGeometry, clBlack);
+    previewFill = newBackgroundFill(this, FillGeometry, FillColorCount);
+    backdropPanel = newPanel(this, BackdropGeometry, Colors::Black);
 
-    RadioButton1 = newRadioButton(QStringLiteral("Solid Color"), this, SolidGeometry);
-    RadioButton2 = newRadioButton(QStringLiteral("Gradient"), this, GradientGeometry);
-    RadioButton2->setChecked(true);
+    solidButton = newRadioButton(QStringLiteral("Solid Color"), this, SolidGeometry);
+    gradientButton = newRadioButton(QStringLiteral("Gradient"), this, GradientGeometry);
+    gradientButton->setChecked(true);
 
-    Panel1 = newPanel(this, StartFrameGeometry, clBtnFace);
-    Fill1 = newSwatch(Panel1);
-    Panel2 = newPanel(this, EndFrameGeometry, clBtnFace);
-    Fill2 = newSwatch(Panel2);
+    startSwatchFrame = newPanel(this, StartFrameGeometry, Colors::ButtonFace);
+    startSwatch = newSwatch(startSwatchFrame);
+    endSwatchFrame = newPanel(this, EndFrameGeometry, Colors::ButtonFace);
+    endSwatch = newSwatch(endSwatchFrame);
 
     const QFont buttonFont = tahomaFont(WindowFontSize);
-    Button1 = newButton(QStringLiteral("&OK"), this, OkGeometry, buttonFont);
-    Button2 = newButton(QStringLiteral("&Cancel"), this, CancelGeometry, buttonFont);
+    okButton = newButton(QStringLiteral("&OK"), this, OkGeometry, buttonFont);
+    cancelButton = newButton(QStringLiteral("&Cancel"), this, CancelGeometry, buttonFont);
 
-    setTabOrder(RadioButton1, RadioButton2);
-    setTabOrder(RadioButton2, Fill1);
-    setTabOrder(Fill1, Fill2);
-    setTabOrder(Fill2, Button1);
-    setTabOrder(Button1, Button2);
-    RadioButton2->setFocus();
+    setTabOrder(solidButton, gradientButton);
+    setTabOrder(gradientButton, startSwatch);
+    setTabOrder(startSwatch, endSwatch);
+    setTabOrder(endSwatch, okButton);
+    setTabOrder(okButton, cancelButton);
+    gradientButton->setFocus();
 }
 
-void TPrefForm::connectControls()
+void ColorSchemeDialog::connectControls()
 {
-    // The radio handlers answer a button becoming checked, by the user or by FormShow.
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
+    // The radio handlers answer a button becoming checked, by the user or by prepareToShow.
+    connect(solidButton, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            RadioButton1Click();
+            chooseSolidColor();
     });
-    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(gradientButton, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            RadioButton2Click();
+            chooseGradient();
     });
-    connect(Fill1, &TKitPanelFill::clicked, this, &TPrefForm::Fill1Click);
-    connect(Fill2, &TKitPanelFill::clicked, this, &TPrefForm::Fill2Click);
-    connect(Button1, &QPushButton::clicked, this, &TPrefForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TPrefForm::Button2Click);
+    connect(startSwatch, &ColorSwatch::clicked, this, &ColorSchemeDialog::pickStartColor);
+    connect(endSwatch, &ColorSwatch::clicked, this, &ColorSchemeDialog::pickEndColor);
+    connect(okButton, &QPushButton::clicked, this, &ColorSchemeDialog::applyColors);
+    connect(cancelButton, &QPushButton::clicked, this, &ColorSchemeDialog::dismiss);
 }
 
-void TPrefForm::showEvent(QShowEvent *event)
+void ColorSchemeDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        prepareToShow();
 }
 
-void TPrefForm::FormShow()
+void ColorSchemeDialog::prepareToShow()
 {
-    KitFill1->setColors(GradientStartColor, GradientEndColor);
+    previewFill->setColors(gradientStartColor, gradientEndColor);
 
-    const TKitGradient *mainGradient = Form1->KitFill1->Gradient();
-    Fill1->setColor(mainGradient->Color());
-    if (mainGradient->Color() == mainGradient->EndColor()) {
-        RadioButton1->setChecked(true);
-        RadioButton1->setFocus();
-        Panel2->hide();
+    const Gradient *mainGradient = theGameWindow->backgroundFill->gradient();
+    startSwatch->setColor(mainGradient->color());
+    if (mainGradient->color() == mainGradient->endColor()) {
+        solidButton->setChecked(true);
+        solidButton->setFocus();
+        endSwatchFrame->hide();
     } else {
-        Fill2->setColor(mainGradient->EndColor());
+        endSwatch->setColor(mainGradient->endColor());
     }
     centerOverWelcomeWindow(this);
 }
 
-void TPrefForm::RadioButton1Click()
+void ColorSchemeDialog::chooseSolidColor()
 {
-    Panel2->hide();
+    endSwatchFrame->hide();
 }
 
 // The second colour comes back as the first one: a gradient starts out from the solid colour.
-void TPrefForm::RadioButton2Click()
+void ColorSchemeDialog::chooseGradient()
 {
-    if (Panel2->isHidden())
-        Fill2->setColor(Fill1->Color());
-    Panel2->show();
+    if (endSwatchFrame->isHidden())
+        endSwatch->setColor(startSwatch->color());
+    endSwatchFrame->show();
 }
 
-void TPrefForm::Fill1Click()
+void ColorSchemeDialog::pickStartColor()
 {
-    pickSwatchColor(Fill1, &TKitGradient::setColor);
+    pickSwatchColor(startSwatch, &Gradient::setColor);
 }
 
-void TPrefForm::Fill2Click()
+void ColorSchemeDialog::pickEndColor()
 {
-    pickSwatchColor(Fill2, &TKitGradient::setEndColor);
+    pickSwatchColor(endSwatch, &Gradient::setEndColor);
 }
 
-void TPrefForm::pickSwatchColor(TKitPanelFill *swatch,
-                                void (TKitGradient::*setPreviewColor)(TColor))
+void ColorSchemeDialog::pickSwatchColor(ColorSwatch *swatch,
+                                        void (Gradient::*setPreviewColor)(Color))
 {
-    const std::optional<TColor> chosen = pickColor(swatch->Color(), this);
+    const std::optional<Color> chosen = pickColor(swatch->color(), this);
     if (!chosen)
         return;
     swatch->setColor(*chosen);
-    (KitFill1->Gradient()->*setPreviewColor)(*chosen);
+    (previewFill->gradient()->*setPreviewColor)(*chosen);
 }
 
-void TPrefForm::Button1Click()
+void ColorSchemeDialog::applyColors()
 {
-    TKitGradient *mainGradient = Form1->KitFill1->Gradient();
-    mainGradient->setColor(Fill1->Color());
-    mainGradient->setEndColor(RadioButton1->isChecked() ? mainGradient->Color() : Fill2->Color());
-    GradientStartColor = mainGradient->Color();
-    GradientEndColor = mainGradient->EndColor();
+    Gradient *mainGradient = theGameWindow->backgroundFill->gradient();
+    mainGradient->setColor(startSwatch->color());
+    mainGradient->setEndColor(solidButton->isChecked() ? mainGradient->color()
+                                                       : endSwatch->color());
+    gradientStartColor = mainGradient->color();
+    gradientEndColor = mainGradient->endColor();
     close();
 }
 
-void TPrefForm::Button2Click()
+void ColorSchemeDialog::dismiss()
 {
     close();
 }

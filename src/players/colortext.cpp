@@ -11,27 +11,27 @@ namespace {
 struct NamedColor
 {
     QStringView name;
-    TColor value;
+    Color value;
 };
 
 // Looked up in this order; no value occurs twice.
 constexpr std::array<NamedColor, 42> NamedColors = {{
-        {u"clBlack", clBlack},
-        {u"clMaroon", clMaroon},
-        {u"clGreen", clGreen},
-        {u"clOlive", clOlive},
-        {u"clNavy", clNavy},
-        {u"clPurple", clPurple},
-        {u"clTeal", clTeal},
-        {u"clGray", clGray},
-        {u"clSilver", clSilver},
-        {u"clRed", clRed},
-        {u"clLime", clLime},
-        {u"clYellow", clYellow},
-        {u"clBlue", clBlue},
-        {u"clFuchsia", clFuchsia},
-        {u"clAqua", clAqua},
-        {u"clWhite", clWhite},
+        {u"clBlack", Colors::Black},
+        {u"clMaroon", Colors::Maroon},
+        {u"clGreen", Colors::Green},
+        {u"clOlive", Colors::Olive},
+        {u"clNavy", Colors::Navy},
+        {u"clPurple", Colors::Purple},
+        {u"clTeal", Colors::Teal},
+        {u"clGray", Colors::Gray},
+        {u"clSilver", Colors::Silver},
+        {u"clRed", Colors::Red},
+        {u"clLime", Colors::Lime},
+        {u"clYellow", Colors::Yellow},
+        {u"clBlue", Colors::Blue},
+        {u"clFuchsia", Colors::Fuchsia},
+        {u"clAqua", Colors::Aqua},
+        {u"clWhite", Colors::White},
         {u"clScrollBar", systemColor(SystemColor::ScrollBar)},
         {u"clBackground", systemColor(SystemColor::Background)},
         {u"clActiveCaption", systemColor(SystemColor::ActiveCaption)},
@@ -57,7 +57,7 @@ constexpr std::array<NamedColor, 42> NamedColors = {{
         {u"cl3DLight", systemColor(SystemColor::Light3D)},
         {u"clInfoText", systemColor(SystemColor::InfoText)},
         {u"clInfoBk", systemColor(SystemColor::InfoBk)},
-        {u"clNone", clNone},
+        {u"clNone", Colors::NoColor},
 }};
 
 constexpr int HexDigitCount = 8;
@@ -96,7 +96,7 @@ bool isHexPrefix(QChar c)
 
 } // namespace
 
-QString FormatColorText(TColor color)
+QString formatColorText(Color color)
 {
     const auto named
             = std::find_if(NamedColors.begin(), NamedColors.end(),
@@ -106,7 +106,7 @@ QString FormatColorText(TColor color)
     return u'$' + QString::number(color, 16).toUpper().rightJustified(HexDigitCount, u'0');
 }
 
-TColor ParseColorText(QStringView text)
+Color parseColorText(QStringView text)
 {
     const auto named
             = std::find_if(NamedColors.begin(), NamedColors.end(), [text](const NamedColor &entry) {
@@ -114,7 +114,7 @@ TColor ParseColorText(QStringView text)
               });
     if (named != NamedColors.end())
         return named->value;
-    return static_cast<TColor>(parseIntegerText(text));
+    return static_cast<Color>(parseIntegerText(text));
 }
 
 qint32 parseIntegerText(QStringView text)

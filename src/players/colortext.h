@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QString>
 #include <QStringView>
@@ -8,8 +8,8 @@
 
 // The text form of colours in the settings file: one of 42 names, or "$" and eight hexadecimal
 // digits. Reading also takes any integer text that parseIntegerText accepts.
-QString FormatColorText(TColor color);
-TColor ParseColorText(QStringView text);
+QString formatColorText(Color color);
+Color parseColorText(QStringView text);
 
 // Reads a signed 32-bit integer: leading spaces, an optional sign, then decimal digits or up to
 // eight hexadecimal digits after "$", "x", "X", "0x" or "0X", and nothing after them.

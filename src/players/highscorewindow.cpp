@@ -1,14 +1,14 @@
 #include "players/highscorewindow.h"
 
 #include "app/errors.h"
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "app/windowplacement.h"
 #include "players/colortext.h"
 #include "players/playernamevalidator.h"
 #include "players/settings.h"
 #include "players/sharedstate.h"
-#include "widgets/kitfill.h"
-#include "widgets/kitfonts.h"
+#include "widgets/fonts.h"
+#include "widgets/gradientfill.h"
 #include "widgets/windowcontrols.h"
 
 #include <QFrame>
@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-bool NewHighScoreMode = false;
+bool recordingNewHighScore = false;
 
 namespace {
 
@@ -40,99 +40,103 @@ constexpr int ControlFontSize = 11;
 
 } // namespace
 
-TForm4::TForm4(QWidget *parent) : QDialog(parent)
+HighScoreWindow::HighScoreWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Highest Score"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
     setWindowFont(this, WindowFontSize);
-    setBackgroundColor(this, clBlack);
+    setBackgroundColor(this, Colors::Black);
     createControls();
-    FormCreate();
+    hideScoreFields();
 }
 
-void TForm4::createControls()
+void HighScoreWindow::createControls()
 {
-    KitFill1 = newBackgroundFill(this, FillGeometry, FillColorCount);
+    backgroundFill = newBackgroundFill(this, FillGeometry, FillColorCount);
 
-    Panel1 = newPanel(this, PanelGeometry, clBlack);
+    scorePanel = newPanel(this, PanelGeometry, Colors::Black);
     const QFont labelFont = tahomaFont(LabelFontSize, true);
-    Label1 = newLabel(QString(), Panel1, NamePosition, LabelHeight, labelFont, clWhite);
-    Label2 = newLabel(QString(), Panel1, ScorePosition, LabelHeight, labelFont, clWhite);
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label3 = newLabel(QString(), Panel1, NewScorePosition, LabelHeight, labelFont, clWhite);
+    holderLabel
+            = newLabel(QString(), scorePanel, NamePosition, LabelHeight, labelFont, Colors::White);
+    scoreLabel
+            = newLabel(QString(), scorePanel, ScorePosition, LabelHeight, labelFont, Colors::White);
+    scoreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    newScoreLabel = newLabel(QString(), scorePanel, NewScorePosition, LabelHeight, labelFont,
+                             Colors::White);
 
-    Edit1 = new QLineEdit(Panel1);
-    Edit1->setGeometry(EditGeometry);
-    Edit1->setFont(tahomaFont(ControlFontSize));
-    Edit1->setValidator(new PlayerNameValidator(Edit1));
-    QPalette editPalette = Edit1->palette();
-    editPalette.setColor(QPalette::Base, toQColor(clBlack));
-    editPalette.setColor(QPalette::Text, toQColor(clWhite));
-    Edit1->setPalette(editPalette);
-    Label1->setBuddy(Edit1);
+    holderEdit = new QLineEdit(scorePanel);
+    holderEdit->setGeometry(EditGeometry);
+    holderEdit->setFont(tahomaFont(ControlFontSize));
+    holderEdit->setValidator(new PlayerNameValidator(holderEdit));
+    QPalette editPalette = holderEdit->palette();
+    editPalette.setColor(QPalette::Base, toQColor(Colors::Black));
+    editPalette.setColor(QPalette::Text, toQColor(Colors::White));
+    holderEdit->setPalette(editPalette);
+    holderLabel->setBuddy(holderEdit);
 
-    Button1 = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ControlFontSize));
-    Button1->setFocus();
-    setTabOrder(Button1, Edit1);
+    okButton = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ControlFontSize));
+    okButton->setFocus();
+    setTabOrder(okButton, holderEdit);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    connect(okButton, &QPushButton::clicked, this, &HighScoreWindow::confirm);
 }
 
-void TForm4::FormCreate()
+void HighScoreWindow::hideScoreFields()
 {
-    NewHighScoreMode = false;
-    setLabelText(Label1, QStringLiteral("Name:"));
-    setLabelText(Label2, QStringLiteral("Score:"));
-    for (QWidget *control : std::initializer_list<QWidget *> {Edit1, Label1, Label2, Label3})
+    recordingNewHighScore = false;
+    setLabelText(holderLabel, QStringLiteral("Name:"));
+    setLabelText(scoreLabel, QStringLiteral("Score:"));
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{holderEdit, holderLabel, scoreLabel, newScoreLabel})
         control->hide();
 }
 
-void TForm4::SetNewScore()
+void HighScoreWindow::enterRecordMode()
 {
-    NewHighScoreMode = true;
-    Form1->HighestScore1->setEnabled(true);
-    Edit1->setText(PlayerName);
-    setLabelText(Label3, Form1->ScoreLabel->text());
-    Label1->show();
-    Label2->show();
-    Label3->show();
-    Edit1->show();
+    recordingNewHighScore = true;
+    theGameWindow->highestScoreAction->setEnabled(true);
+    holderEdit->setText(currentPlayerName);
+    setLabelText(newScoreLabel, theGameWindow->scoreLabel->text());
+    holderLabel->show();
+    scoreLabel->show();
+    newScoreLabel->show();
+    holderEdit->show();
 }
 
-void TForm4::ViewScore()
+void HighScoreWindow::enterViewMode()
 {
-    setLabelText(Label1, HighScoreName);
-    Label1->show();
-    setLabelText(Label2, QString::number(HighScore));
-    Label2->show();
+    setLabelText(holderLabel, highestScoreHolder);
+    holderLabel->show();
+    setLabelText(scoreLabel, QString::number(highestScore));
+    scoreLabel->show();
 }
 
-void TForm4::showEvent(QShowEvent *event)
+void HighScoreWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        prepareToShow();
 }
 
-void TForm4::FormShow()
+void HighScoreWindow::prepareToShow()
 {
-    KitFill1->setColors(GradientStartColor, GradientEndColor);
+    backgroundFill->setColors(gradientStartColor, gradientEndColor);
     centerOnScreen(this);
 }
 
 // A save that fails keeps the window open with the new record already in memory, so that a
 // later save (the game window's close) can still write it.
-void TForm4::Button1Click()
+void HighScoreWindow::confirm()
 {
-    if (!NewHighScoreMode) {
+    if (!recordingNewHighScore) {
         close();
         return;
     }
     runHandler([this] {
-        HighScoreName = Edit1->text();
-        HighScore = parseIntegerText(Label3->text());
-        SaveSettings();
+        highestScoreHolder = holderEdit->text();
+        highestScore = parseIntegerText(newScoreLabel->text());
+        saveSettings();
         close();
     });
 }

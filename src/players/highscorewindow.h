@@ -2,42 +2,42 @@
 
 #include <QDialog>
 
+class GradientFill;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TKitFill;
 
-// True once SetNewScore has prepared the Highest Score window to record a new highest score;
+// True once enterRecordMode has prepared the Highest Score window to record a new highest score;
 // cleared whenever such a window is created.
-extern bool NewHighScoreMode;
+extern bool recordingNewHighScore;
 
 // The Highest Score window, one layout for two uses: record mode takes the holder's name for
 // the final score and saves it, view mode shows the holder and the score. Made for one showing.
-class TForm4 : public QDialog
+class HighScoreWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TForm4(QWidget *parent = nullptr);
+    explicit HighScoreWindow(QWidget *parent = nullptr);
 
-    TKitFill *KitFill1;
-    QFrame *Panel1;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLineEdit *Edit1;
-    QPushButton *Button1;
+    GradientFill *backgroundFill;
+    QFrame *scorePanel;
+    QLabel *holderLabel;
+    QLabel *scoreLabel;
+    QLabel *newScoreLabel;
+    QLineEdit *holderEdit;
+    QPushButton *okButton;
 
-    void SetNewScore();
-    void ViewScore();
-    void Button1Click();
+    void enterRecordMode();
+    void enterViewMode();
+    void confirm();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
-    void FormCreate();
-    void FormShow();
+    void hideScoreFields();
+    void prepareToShow();
 };

@@ -1,7 +1,7 @@
 #include "players/settings.h"
 
 #include "app/errors.h"
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "players/settingsfile.h"
 #include "players/settingslines.h"
 #include "players/sharedstate.h"
@@ -19,14 +19,14 @@ namespace {
 SettingsState heldSettings()
 {
     SettingsState state;
-    state.startColor = GradientStartColor;
-    state.endColor = GradientEndColor;
-    state.animation = Form1->Animation1->isChecked();
-    for (int item = 1; item < Form3->ComboBox1->count(); ++item)
-        state.roster.append(Form3->ComboBox1->itemText(item));
-    state.highScoreName = HighScoreName;
-    state.highScore = HighScore;
-    state.highScoreKnown = Form1->HighestScore1->isEnabled();
+    state.startColor = gradientStartColor;
+    state.endColor = gradientEndColor;
+    state.animation = theGameWindow->animationAction->isChecked();
+    for (int item = 1; item < theWelcomeWindow->playerList->count(); ++item)
+        state.roster.append(theWelcomeWindow->playerList->itemText(item));
+    state.highScoreName = highestScoreHolder;
+    state.highScore = highestScore;
+    state.highScoreKnown = theGameWindow->highestScoreAction->isEnabled();
     return state;
 }
 
@@ -34,20 +34,20 @@ SettingsState heldSettings()
 // does not hold yet are appended; the first of them is offered as the chosen player.
 void holdSettings(const SettingsState &state)
 {
-    GradientStartColor = state.startColor;
-    GradientEndColor = state.endColor;
-    Form1->Animation1->setChecked(state.animation);
-    HighScoreName = state.highScoreName;
-    HighScore = state.highScore;
+    gradientStartColor = state.startColor;
+    gradientEndColor = state.endColor;
+    theGameWindow->animationAction->setChecked(state.animation);
+    highestScoreHolder = state.highScoreName;
+    highestScore = state.highScore;
     if (state.highScoreKnown)
-        Form1->HighestScore1->setEnabled(true);
+        theGameWindow->highestScoreAction->setEnabled(true);
 
-    QComboBox *list = Form3->ComboBox1;
+    QComboBox *list = theWelcomeWindow->playerList;
     for (qsizetype name = list->count() - 1; name < state.roster.size(); ++name) {
         list->addItem(state.roster[name]);
         if (list->isHidden()) {
             list->show();
-            Form3->Label2->show();
+            theWelcomeWindow->chooseCaption->show();
             list->setCurrentIndex(1);
         }
     }
@@ -55,17 +55,17 @@ void holdSettings(const SettingsState &state)
 
 } // namespace
 
-void LoadSettings()
+void loadSettings()
 {
     SettingsState state = heldSettings();
     std::optional<ConversionError> malformedNumber;
-    if (settingsFileExists(SettingsPath)) {
-        const QStringList lines = splitSettingsText(readSettingsFile(SettingsPath));
+    if (settingsFileExists(settingsFilePath)) {
+        const QStringList lines = splitSettingsText(readSettingsFile(settingsFilePath));
         malformedNumber = readSettingsLines(lines, state);
     } else {
-        writeSettingsFile(SettingsPath, defaultSettingsLines());
-        state.startColor = clAqua;
-        state.endColor = clBlue;
+        writeSettingsFile(settingsFilePath, defaultSettingsLines());
+        state.startColor = Colors::Aqua;
+        state.endColor = Colors::Blue;
         finishSettings(state);
     }
     holdSettings(state);
@@ -74,7 +74,7 @@ void LoadSettings()
         throw *malformedNumber;
 }
 
-void SaveSettings()
+void saveSettings()
 {
-    writeSettingsFile(SettingsPath, settingsLines(heldSettings(), PlayerName));
+    writeSettingsFile(settingsFilePath, settingsLines(heldSettings(), currentPlayerName));
 }

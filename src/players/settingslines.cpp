@@ -145,9 +145,9 @@ void applySettingsLine(const QString &line, SettingsState &state)
         if (!name.isEmpty())
             state.roster.append(name);
     } else if (line.startsWith(Color1Key)) {
-        state.startColor = ParseColorText(valueAfter(line, Color1Key));
+        state.startColor = parseColorText(valueAfter(line, Color1Key));
     } else if (line.startsWith(Color2Key)) {
-        state.endColor = ParseColorText(valueAfter(line, Color2Key));
+        state.endColor = parseColorText(valueAfter(line, Color2Key));
     }
 }
 
@@ -175,8 +175,8 @@ std::optional<ConversionError> readSettingsLines(const QStringList &lines, Setti
 QStringList settingsLines(const SettingsState &state, const QString &playerName)
 {
     QStringList lines = {
-            settingsLine(Color1Key, FormatColorText(state.startColor)),
-            settingsLine(Color2Key, FormatColorText(state.endColor)),
+            settingsLine(Color1Key, formatColorText(state.startColor)),
+            settingsLine(Color2Key, formatColorText(state.endColor)),
             settingsLine(AnimationKey, (state.animation ? AnimationOn : AnimationOff).toString()),
             settingsLine(NameKey, playerName),
     };
@@ -201,8 +201,8 @@ QStringList defaultSettingsLines()
 {
     return {
             settingsLine(AnimationKey, AnimationOff.toString()),
-            settingsLine(Color1Key, FormatColorText(clAqua)),
-            settingsLine(Color2Key, FormatColorText(clBlue)),
+            settingsLine(Color1Key, formatColorText(Colors::Aqua)),
+            settingsLine(Color2Key, formatColorText(Colors::Blue)),
     };
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/errors.h"
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,8 +14,8 @@
 // into their controls.
 struct SettingsState
 {
-    TColor startColor = clBlack;
-    TColor endColor = clBlack;
+    Color startColor = Colors::Black;
+    Color endColor = Colors::Black;
     bool animation = false;
     // Roster names in file order, without the list's "New Player" item.
     QStringList roster;

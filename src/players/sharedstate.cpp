@@ -1,8 +1,8 @@
 #include "players/sharedstate.h"
 
-QString PlayerName;
-qint32 HighScore = 0;
-QString HighScoreName;
-TColor GradientStartColor = clBlack;
-TColor GradientEndColor = clBlack;
-QString SettingsPath;
+QString currentPlayerName;
+qint32 highestScore = 0;
+QString highestScoreHolder;
+Color gradientStartColor = Colors::Black;
+Color gradientEndColor = Colors::Black;
+QString settingsFilePath;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QString>
 #include <QtGlobal>
 
 // Values that the windows share for the whole run and that the settings file keeps.
-extern QString PlayerName;
-extern qint32 HighScore;
-extern QString HighScoreName;
-extern TColor GradientStartColor;
-extern TColor GradientEndColor;
-extern QString SettingsPath;
+extern QString currentPlayerName;
+extern qint32 highestScore;
+extern QString highestScoreHolder;
+extern Color gradientStartColor;
+extern Color gradientEndColor;
+extern QString settingsFilePath;

@@ -5,8 +5,8 @@
 
 void centerOverWelcomeWindow(QWidget *window)
 {
-    if (Form3)
-        centerOver(window, Form3->frameGeometry());
+    if (theWelcomeWindow)
+        centerOver(window, theWelcomeWindow->frameGeometry());
     else
         centerOnScreen(window);
 }

@@ -1,7 +1,7 @@
 #include "players/welcomewindow.h"
 
 #include "app/errors.h"
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "app/messageboxes.h"
 #include "app/windowplacement.h"
 #include "game/gamestate.h"
@@ -11,8 +11,8 @@
 #include "players/settingslocation.h"
 #include "players/sharedstate.h"
 #include "widgets/accessiblerole.h"
-#include "widgets/kitcolor.h"
-#include "widgets/kitfonts.h"
+#include "widgets/color.h"
+#include "widgets/fonts.h"
 #include "widgets/pixelratiowatcher.h"
 #include "widgets/scaledpicture.h"
 #include "widgets/windowcontrols.h"
@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TForm3 *Form3 = nullptr;
+WelcomeWindow *theWelcomeWindow = nullptr;
 
 namespace {
 
@@ -64,11 +64,11 @@ constexpr auto NoNameNotice = u"I would like to know who you are! Please specify
 void setFieldLook(QWidget *field)
 {
     QPalette palette = field->palette();
-    palette.setColor(QPalette::Window, toQColor(clSilver));
+    palette.setColor(QPalette::Window, toQColor(Colors::Silver));
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button})
-        palette.setColor(role, toQColor(clBlack));
+        palette.setColor(role, toQColor(Colors::Black));
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, toQColor(clWhite));
+        palette.setColor(role, toQColor(Colors::White));
     field->setPalette(palette);
     field->setFont(tahomaFont(FieldFontSize));
 }
@@ -82,176 +82,177 @@ void endWithoutSaving()
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent) : QWidget(parent)
+WelcomeWindow::WelcomeWindow(QWidget *parent) : QWidget(parent)
 {
     setAccessibleRole(staticMetaObject, QAccessible::Window);
     setWindowTitle(QStringLiteral("Welcome to Tovik v2!"));
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
     setWindowFont(this, WindowFontSize);
-    setBackgroundColor(this, clWhite);
+    setBackgroundColor(this, Colors::White);
     createControls();
     connectControls();
-    FormCreate();
+    locateSettingsFile();
 }
 
-void TForm3::createControls()
+void WelcomeWindow::createControls()
 {
-    Image1 = new QLabel(this);
-    Image1->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    splashImage = new QLabel(this);
+    splashImage->setGeometry(QRect(QPoint(0, 0), ClientSize));
     const ScaledPicture splash = ScaledPicture::fromFiles(QStringLiteral(":/splash/splash.png"));
     const auto showSplash
-            = [this, splash] { Image1->setPixmap(splash.pixmapFor(devicePixelRatio())); };
+            = [this, splash] { splashImage->setPixmap(splash.pixmapFor(devicePixelRatio())); };
     showSplash();
     new PixelRatioWatcher(this, showSplash);
 
-    Panel1 = new QFrame(this);
-    Panel1->setGeometry(PanelGeometry);
-    setBackgroundColor(Panel1, clBlack);
+    choicePanel = new QFrame(this);
+    choicePanel->setGeometry(PanelGeometry);
+    setBackgroundColor(choicePanel, Colors::Black);
 
     const QFont captionFont = tahomaFont(CaptionFontSize);
-    Label2 = newLabel(QStringLiteral("Choose your Player:"), Panel1, ChooseCaptionPos,
-                      CaptionHeight, captionFont, clWhite);
-    Label2->hide();
-    Label1 = newLabel(QStringLiteral("New Player's Name:"), Panel1, NameCaptionPos, CaptionHeight,
-                      captionFont, clWhite);
-    Label3 = newLabel(QStringLiteral("Pick your name, then press Play!"), Panel1, NoticePos,
-                      CaptionHeight, captionFont, clWhite);
+    chooseCaption = newLabel(QStringLiteral("Choose your Player:"), choicePanel, ChooseCaptionPos,
+                             CaptionHeight, captionFont, Colors::White);
+    chooseCaption->hide();
+    nameCaption = newLabel(QStringLiteral("New Player's Name:"), choicePanel, NameCaptionPos,
+                           CaptionHeight, captionFont, Colors::White);
+    noticeLabel = newLabel(QStringLiteral("Pick your name, then press Play!"), choicePanel,
+                           NoticePos, CaptionHeight, captionFont, Colors::White);
 
-    ComboBox1 = new QComboBox(Panel1);
-    ComboBox1->setGeometry(ListGeometry);
-    setFieldLook(ComboBox1);
-    ComboBox1->addItem(QStringLiteral("New Player"));
-    ComboBox1->hide();
-    Label2->setBuddy(ComboBox1);
+    playerList = new QComboBox(choicePanel);
+    playerList->setGeometry(ListGeometry);
+    setFieldLook(playerList);
+    playerList->addItem(QStringLiteral("New Player"));
+    playerList->hide();
+    chooseCaption->setBuddy(playerList);
 
-    PlayersName = new QLineEdit(Panel1);
-    PlayersName->setGeometry(NameGeometry);
-    setFieldLook(PlayersName);
-    PlayersName->setMaxLength(NameFieldUnits);
-    PlayersName->setValidator(new PlayerNameValidator(PlayersName));
-    PlayersName->installEventFilter(this);
-    Label1->setBuddy(PlayersName);
+    nameEdit = new QLineEdit(choicePanel);
+    nameEdit->setGeometry(NameGeometry);
+    setFieldLook(nameEdit);
+    nameEdit->setMaxLength(NameFieldUnits);
+    nameEdit->setValidator(new PlayerNameValidator(nameEdit));
+    nameEdit->installEventFilter(this);
+    nameCaption->setBuddy(nameEdit);
 
     const QFont buttonFont = tahomaFont(FieldFontSize);
-    Button1 = newButton(QStringLiteral("&Play!"), this, PlayGeometry, buttonFont);
-    Button2 = newButton(QStringLiteral("E&xit"), this, ExitGeometry, buttonFont);
-    Button3 = newButton(QStringLiteral("&Cancel"), this, ExitGeometry, buttonFont);
-    Button3->hide();
+    playButton = newButton(QStringLiteral("&Play!"), this, PlayGeometry, buttonFont);
+    exitButton = newButton(QStringLiteral("E&xit"), this, ExitGeometry, buttonFont);
+    cancelButton = newButton(QStringLiteral("&Cancel"), this, ExitGeometry, buttonFont);
+    cancelButton->hide();
 
-    setTabOrder(ComboBox1, PlayersName);
-    setTabOrder(PlayersName, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
+    setTabOrder(playerList, nameEdit);
+    setTabOrder(nameEdit, playButton);
+    setTabOrder(playButton, exitButton);
+    setTabOrder(exitButton, cancelButton);
 }
 
-void TForm3::connectControls()
+void WelcomeWindow::connectControls()
 {
-    connect(ComboBox1, &QComboBox::activated, this, &TForm3::ComboBox1Change);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+    connect(playerList, &QComboBox::activated, this, &WelcomeWindow::clearTypedName);
+    connect(playButton, &QPushButton::clicked, this, &WelcomeWindow::play);
+    connect(exitButton, &QPushButton::clicked, this, &WelcomeWindow::exitProgram);
+    connect(cancelButton, &QPushButton::clicked, this, &WelcomeWindow::cancel);
 }
 
-void TForm3::followGameWindow(const TForm1 *gameWindow)
+void WelcomeWindow::followGameWindow(const GameWindow *gameWindow)
 {
-    Button1->setEnabled(!gameWindow->isRolling());
-    connect(gameWindow, &TForm1::rollingChanged, Button1,
-            [this](bool rolling) { Button1->setEnabled(!rolling); });
+    playButton->setEnabled(!gameWindow->isRolling());
+    connect(gameWindow, &GameWindow::rollingChanged, playButton,
+            [this](bool rolling) { playButton->setEnabled(!rolling); });
 }
 
-void TForm3::FormCreate()
+void WelcomeWindow::locateSettingsFile()
 {
-    SettingsPath = settingsFileLocation();
+    settingsFilePath = settingsFileLocation();
 }
 
-void TForm3::showEvent(QShowEvent *event)
+void WelcomeWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        prepareToShow();
 }
 
 // The settings file is read at the first showing only; later showings come from
 // "Different Player..." during a game, where the game may be left as it is.
-void TForm3::FormShow()
+void WelcomeWindow::prepareToShow()
 {
-    PlayerAccepted = false;
+    playerAccepted = false;
     centerOnScreen(this);
-    if (GameStarted) {
-        Button3->show();
-        Button2->hide();
+    if (gameStarted) {
+        cancelButton->show();
+        exitButton->hide();
     } else {
-        runHandler(LoadSettings);
+        runHandler(loadSettings);
     }
 }
 
-bool TForm3::eventFilter(QObject *watched, QEvent *event)
+bool WelcomeWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == PlayersName && event->type() == QEvent::KeyPress)
-        PlayersNameKeyDown();
+    if (watched == nameEdit && event->type() == QEvent::KeyPress)
+        pickNewPlayerEntry();
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm3::PlayersNameKeyDown()
+void WelcomeWindow::pickNewPlayerEntry()
 {
-    ComboBox1->setCurrentIndex(0);
+    playerList->setCurrentIndex(0);
 }
 
-void TForm3::ComboBox1Change(int index)
+void WelcomeWindow::clearTypedName(int index)
 {
     if (index > 0)
-        PlayersName->clear();
+        nameEdit->clear();
 }
 
-void TForm3::Button1Click()
+void WelcomeWindow::play()
 {
-    if (!canBePressed(Button1))
+    if (!canBePressed(playButton))
         return;
-    const QString typedName = withoutBlanks(PlayersName->text()).toString();
-    const QString chosenName = typedName.isEmpty() ? ComboBox1->currentText() : typedName;
+    const QString typedName = withoutBlanks(nameEdit->text()).toString();
+    const QString chosenName = typedName.isEmpty() ? playerList->currentText() : typedName;
 
-    if (GameStarted) {
-        const auto question = chosenName == PlayerName ? SamePlayerQuestion : OtherPlayerQuestion;
+    if (gameStarted) {
+        const auto question
+                = chosenName == currentPlayerName ? SamePlayerQuestion : OtherPlayerQuestion;
         if (!MessageBoxes::askYesNo(this, QString::fromUtf16(Warning),
                                     QString::fromUtf16(question)))
             return;
     }
 
-    PlayerAccepted = true;
-    if (typedName.isEmpty() && ComboBox1->currentIndex() < 1) {
+    playerAccepted = true;
+    if (typedName.isEmpty() && playerList->currentIndex() < 1) {
         MessageBoxes::warn(this, QString::fromUtf16(Warning), QString::fromUtf16(NoNameNotice));
-        PlayerAccepted = false;
+        playerAccepted = false;
         return;
     }
 
-    PlayerName = chosenName;
-    if (!runHandler(SaveSettings))
+    currentPlayerName = chosenName;
+    if (!runHandler(saveSettings))
         return;
-    Form1->show();
+    theGameWindow->show();
     hide();
-    Form1->NewGame();
+    theGameWindow->newGame();
 }
 
-void TForm3::Button2Click()
+void WelcomeWindow::exitProgram()
 {
-    if (canBePressed(Button2))
+    if (canBePressed(exitButton))
         endWithoutSaving();
 }
 
-void TForm3::Button3Click()
+void WelcomeWindow::cancel()
 {
-    if (canBePressed(Button3))
+    if (canBePressed(cancelButton))
         hide();
 }
 
-void TForm3::closeEvent(QCloseEvent *event)
+void WelcomeWindow::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    FormClose();
+    quitWithoutSaving();
 }
 
-void TForm3::FormClose()
+void WelcomeWindow::quitWithoutSaving()
 {
     endWithoutSaving();
 }

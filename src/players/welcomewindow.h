@@ -2,46 +2,46 @@
 
 #include <QWidget>
 
+class GameWindow;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TForm1;
 
 // The welcome window, where the player of the next game is picked from the roster or typed in.
 // It is the application's main window: it lives for the whole run, is hidden and shown again
 // rather than destroyed, and closing it ends the program without saving.
-class TForm3 : public QWidget
+class WelcomeWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TForm3(QWidget *parent = nullptr);
+    explicit WelcomeWindow(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QFrame *Panel1;
-    QLabel *Label2;
-    QLabel *Label1;
-    QLabel *Label3;
-    QComboBox *ComboBox1;
-    QLineEdit *PlayersName;
-    QPushButton *Button1;
-    QPushButton *Button2;
-    QPushButton *Button3;
+    QLabel *splashImage;
+    QFrame *choicePanel;
+    QLabel *chooseCaption;
+    QLabel *nameCaption;
+    QLabel *noticeLabel;
+    QComboBox *playerList;
+    QLineEdit *nameEdit;
+    QPushButton *playButton;
+    QPushButton *exitButton;
+    QPushButton *cancelButton;
 
     // Whether the last "Play!" got as far as a named player.
-    bool PlayerAccepted = false;
+    bool playerAccepted = false;
 
     // "Play!" is inert while the game window's dice tumble, so that a new game never starts
     // inside a running roll.
-    void followGameWindow(const TForm1 *gameWindow);
+    void followGameWindow(const GameWindow *gameWindow);
 
-    void PlayersNameKeyDown();
-    void ComboBox1Change(int index);
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    void pickNewPlayerEntry();
+    void clearTypedName(int index);
+    void play();
+    void exitProgram();
+    void cancel();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,10 +51,10 @@ protected:
 private:
     void createControls();
     void connectControls();
-    void FormCreate();
-    void FormShow();
-    void FormClose();
+    void locateSettingsFile();
+    void prepareToShow();
+    void quitWithoutSaving();
 };
 
 // The welcome window, created first at start-up and alive for the whole run.
-extern TForm3 *Form3;
+extern WelcomeWindow *theWelcomeWindow;

@@ -2,7 +2,7 @@
 
 #include <QColorDialog>
 
-std::optional<TColor> pickColor(TColor initial, QWidget *parent)
+std::optional<Color> pickColor(Color initial, QWidget *parent)
 {
     const QColor chosen = QColorDialog::getColor(toQColor(initial), parent);
     if (!chosen.isValid())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <optional>
 
@@ -8,4 +8,4 @@ class QWidget;
 
 // The one place where the program asks the user for a colour: the desktop's colour picker,
 // opened modally with initial preselected. Gives nothing when the user cancels.
-std::optional<TColor> pickColor(TColor initial, QWidget *parent);
+std::optional<Color> pickColor(Color initial, QWidget *parent);

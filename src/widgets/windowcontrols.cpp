@@ -1,8 +1,8 @@
 #include "widgets/windowcontrols.h"
 
 #include "widgets/fontline.h"
-#include "widgets/kitfill.h"
-#include "widgets/kitgradient.h"
+#include "widgets/gradient.h"
+#include "widgets/gradientfill.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,7 +14,7 @@ constexpr int PanelBevelWidth = 1;
 
 } // namespace
 
-void setTextColor(QWidget *widget, TColor color)
+void setTextColor(QWidget *widget, Color color)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, toQColor(color));
@@ -22,7 +22,7 @@ void setTextColor(QWidget *widget, TColor color)
 }
 
 // Buttons fill their background from the button role, other widgets from the window role.
-void setBackgroundColor(QWidget *widget, TColor color)
+void setBackgroundColor(QWidget *widget, Color color)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), toQColor(color));
@@ -30,7 +30,7 @@ void setBackgroundColor(QWidget *widget, TColor color)
     widget->setAutoFillBackground(true);
 }
 
-QFrame *newPanel(QWidget *parent, const QRect &geometry, TColor color)
+QFrame *newPanel(QWidget *parent, const QRect &geometry, Color color)
 {
     auto *panel = new QFrame(parent);
     panel->setGeometry(geometry);
@@ -41,7 +41,7 @@ QFrame *newPanel(QWidget *parent, const QRect &geometry, TColor color)
 }
 
 QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, int layoutHeight,
-                 const QFont &font, TColor color)
+                 const QFont &font, Color color)
 {
     auto *label = new QLabel(parent);
     // Names typed by players are shown as typed, never read as markup.
@@ -86,13 +86,13 @@ QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geo
     return button;
 }
 
-TKitFill *newBackgroundFill(QWidget *parent, const QRect &geometry, int colorCount)
+GradientFill *newBackgroundFill(QWidget *parent, const QRect &geometry, int colorCount)
 {
-    auto *fill = new TKitFill(parent);
+    auto *fill = new GradientFill(parent);
     fill->setGeometry(geometry);
-    fill->Gradient()->setColor(clAqua);
-    fill->Gradient()->setEndColor(clBlue);
-    fill->Gradient()->setColorCount(colorCount);
+    fill->gradient()->setColor(Colors::Aqua);
+    fill->gradient()->setEndColor(Colors::Blue);
+    fill->gradient()->setColorCount(colorCount);
     fill->lower();
     return fill;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
+class GradientFill;
 class QFont;
 class QFrame;
 class QLabel;
@@ -10,21 +11,20 @@ class QPushButton;
 class QRect;
 class QString;
 class QWidget;
-class TKitFill;
 
 // Builders for the plain controls that the windows place by the pixel, so that every window
 // gets the same look from the same few calls.
 
-void setTextColor(QWidget *widget, TColor color);
-void setBackgroundColor(QWidget *widget, TColor color);
+void setTextColor(QWidget *widget, Color color);
+void setBackgroundColor(QWidget *widget, Color color);
 
 // A standard panel: filled with its colour inside a one-pixel raised bevel.
-QFrame *newPanel(QWidget *parent, const QRect &geometry, TColor color);
+QFrame *newPanel(QWidget *parent, const QRect &geometry, Color color);
 
 // A label that takes the width of its text, with its top-left corner at position. It is as tall
 // as the layout gives it or as its font's full line, whichever is taller.
 QLabel *newLabel(const QString &text, QWidget *parent, const QPoint &position, int layoutHeight,
-                 const QFont &font, TColor color);
+                 const QFont &font, Color color);
 void setLabelText(QLabel *label, const QString &text);
 
 // Whether the player can press the button now. Qt clicks a button for its Alt+letter a moment
@@ -40,6 +40,6 @@ void setTextOnFullLines(QLabel *label);
 QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
                        const QFont &font);
 
-// A window's background fill as designed, from clAqua to clBlue, until the window shows the
-// player's colour pair. Created before the other controls, it lies under all of them.
-TKitFill *newBackgroundFill(QWidget *parent, const QRect &geometry, int colorCount);
+// A window's background fill as designed, from Colors::Aqua to Colors::Blue, until the window shows
+// the player's colour pair. Created before the other controls, it lies under all of them.
+GradientFill *newBackgroundFill(QWidget *parent, const QRect &geometry, int colorCount);

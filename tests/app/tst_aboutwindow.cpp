@@ -1,7 +1,7 @@
 #include "app/aboutwindow.h"
 #include "players/sharedstate.h"
-#include "widgets/kitsimplelabel.h"
 #include "urlrecorder.h"
+#include "widgets/linklabel.h"
 #include "windowtesting.h"
 
 #include <QDesktopServices>
@@ -43,13 +43,13 @@ void TestAboutWindow::cleanup()
 
 void TestAboutWindow::everyLineFitsInsideThePanel()
 {
-    TForm2 window;
+    AboutWindow window;
     window.show();
 
     QCOMPARE(window.size(), QSize(400, 225));
-    const QRect inside = window.Panel1->contentsRect();
-    for (QWidget *line : std::initializer_list<QWidget *> {window.Label3, window.KitSimpleLabel1,
-                                                           window.Label1, window.KitSimpleLabel2}) {
+    const QRect inside = window.linkPanel->contentsRect();
+    for (QWidget *line : std::initializer_list<QWidget *>{
+                 window.creditLabel, window.makerLink, window.linuxNoteLabel, window.linuxLink}) {
         QVERIFY2(inside.contains(line->geometry()), line->metaObject()->className());
         QVERIFY(line->width() >= line->sizeHint().width());
     }
@@ -66,48 +66,49 @@ void TestAboutWindow::linkOpensItsOwnAddressAndTurnsTeal()
 {
     QFETCH(bool, first);
 
-    TForm2 window;
+    AboutWindow window;
     window.show();
-    TKitSimpleLabel *link = first ? window.KitSimpleLabel1 : window.KitSimpleLabel2;
-    TKitSimpleLabel *other = first ? window.KitSimpleLabel2 : window.KitSimpleLabel1;
-    const QString address = QString::fromUtf16(first ? TForm2::MakerAddress : TForm2::LinuxAddress);
-    QCOMPARE(link->Caption(), address);
-    QCOMPARE(link->fontColor(), clAqua);
+    LinkLabel *link = first ? window.makerLink : window.linuxLink;
+    LinkLabel *other = first ? window.linuxLink : window.makerLink;
+    const QString address
+            = QString::fromUtf16(first ? AboutWindow::MakerAddress : AboutWindow::LinuxAddress);
+    QCOMPARE(link->caption(), address);
+    QCOMPARE(link->fontColor(), Colors::Aqua);
     QVERIFY(link->font().underline());
 
     QTest::mouseClick(link, Qt::LeftButton);
 
     QCOMPARE(m_desktop.opened, QList<QUrl> {QUrl(address)});
     QCOMPARE(QUrl(address).host().section(u'.', -2), QStringLiteral("example.org"));
-    QCOMPARE(link->fontColor(), clTeal);
-    QCOMPARE(other->fontColor(), clAqua);
+    QCOMPARE(link->fontColor(), Colors::Teal);
+    QCOMPARE(other->fontColor(), Colors::Aqua);
 }
 
 void TestAboutWindow::failedOpenDisablesThatLinkForThisShowingOnly()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     {
-        TForm2 window;
+        AboutWindow window;
         window.show();
-        QTest::mouseClick(window.KitSimpleLabel1, Qt::LeftButton);
-        QVERIFY(!window.KitSimpleLabel1->isEnabled());
-        QVERIFY(window.KitSimpleLabel2->isEnabled());
+        QTest::mouseClick(window.makerLink, Qt::LeftButton);
+        QVERIFY(!window.makerLink->isEnabled());
+        QVERIFY(window.linuxLink->isEnabled());
     }
 
-    TForm2 next;
+    AboutWindow next;
     next.show();
-    QVERIFY(next.KitSimpleLabel1->isEnabled());
-    QCOMPARE(next.KitSimpleLabel1->fontColor(), clAqua);
+    QVERIFY(next.makerLink->isEnabled());
+    QCOMPARE(next.makerLink->fontColor(), Colors::Aqua);
 }
 
 void TestAboutWindow::backgroundShowsTheColourPair()
 {
-    QFETCH(TColor, start);
-    QFETCH(TColor, end);
+    QFETCH(Color, start);
+    QFETCH(Color, end);
 
-    GradientStartColor = start;
-    GradientEndColor = end;
-    TForm2 window;
+    gradientStartColor = start;
+    gradientEndColor = end;
+    AboutWindow window;
     window.show();
     verifyBackground(&window, start, end);
 }

@@ -1,7 +1,7 @@
 #include "app/helpwindow.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
-#include "widgets/kitfill.h"
+#include "widgets/gradientfill.h"
 #include "windowtesting.h"
 
 #include <QPlainTextEdit>
@@ -48,8 +48,8 @@ void TestHelpWindow::textIsTheRulesInNineteenLines()
             QStringLiteral("Sub Total BONUS: if your sub total score is 63 or greater, "),
             QStringLiteral("you will get an additional 35 points."),
     };
-    THelpForm window;
-    QCOMPARE(window.Memo1->toPlainText().split(u'\n').mid(0, expected.size()), expected);
+    HelpWindow window;
+    QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(0, expected.size()), expected);
 }
 
 void TestHelpWindow::keysFollowTheRules()
@@ -66,44 +66,44 @@ void TestHelpWindow::keysFollowTheRules()
             QStringLiteral("F3: colours"),
             QStringLiteral("Tab moves between the dice and the buttons; Space presses them."),
     };
-    THelpForm window;
-    QCOMPARE(window.Memo1->toPlainText().split(u'\n').mid(19), expected);
+    HelpWindow window;
+    QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(19), expected);
 }
 
 void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
 {
-    THelpForm window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    const QString text = window.Memo1->toPlainText();
+    const QString text = window.rulesView->toPlainText();
 
-    QTest::keyClicks(window.Memo1, QStringLiteral("xyz"));
-    QTest::keyClick(window.Memo1, Qt::Key_Delete);
-    QTest::keyClick(window.Memo1, Qt::Key_Backspace);
-    QTest::keyClick(window.Memo1, Qt::Key_Return); // presses no button either
-    QCOMPARE(window.Memo1->toPlainText(), text);
+    QTest::keyClicks(window.rulesView, QStringLiteral("xyz"));
+    QTest::keyClick(window.rulesView, Qt::Key_Delete);
+    QTest::keyClick(window.rulesView, Qt::Key_Backspace);
+    QTest::keyClick(window.rulesView, Qt::Key_Return); // presses no button either
+    QCOMPARE(window.rulesView->toPlainText(), text);
     QVERIFY(window.isVisible());
 
-    QVERIFY(window.Memo1->verticalScrollBar()->isVisible());
-    QVERIFY(!window.Memo1->horizontalScrollBar()->isVisible());
-    QCOMPARE(window.Memo1->verticalScrollBar()->value(), 0);
-    QTest::keyClick(window.Memo1, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(window.Memo1->textCursor().hasSelection());
-    QVERIFY(window.Memo1->verticalScrollBar()->value() > 0);
+    QVERIFY(window.rulesView->verticalScrollBar()->isVisible());
+    QVERIFY(!window.rulesView->horizontalScrollBar()->isVisible());
+    QCOMPARE(window.rulesView->verticalScrollBar()->value(), 0);
+    QTest::keyClick(window.rulesView, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window.rulesView->textCursor().hasSelection());
+    QVERIFY(window.rulesView->verticalScrollBar()->value() > 0);
 }
 
 void TestHelpWindow::opensWithTheTextBoxFocusedAndOkCloses()
 {
-    THelpForm window;
+    HelpWindow window;
     QWidget *focused = nullptr;
-    ModalAnswer<THelpForm> answer([&](THelpForm *shown) {
+    ModalAnswer<HelpWindow> answer([&](HelpWindow *shown) {
         focused = QApplication::focusWidget();
-        QTest::mouseClick(shown->Button1, Qt::LeftButton);
+        QTest::mouseClick(shown->okButton, Qt::LeftButton);
     });
     window.exec();
 
     QVERIFY(answer.answered());
-    QCOMPARE(focused, window.Memo1);
+    QCOMPARE(focused, window.rulesView);
     QVERIFY(!window.isVisible());
 }
 
@@ -118,33 +118,33 @@ void TestHelpWindow::resizingMovesAndStretchesNothing()
 {
     QFETCH(QSize, size);
 
-    THelpForm window;
+    HelpWindow window;
     window.show();
     QCOMPARE(window.size(), QSize(393, 297));
     QVERIFY(!(window.windowFlags()
               & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    const QRect fill = window.KitFill1->geometry();
-    const QRect memo = window.Memo1->geometry();
-    const QRect button = window.Button1->geometry();
+    const QRect fill = window.backgroundFill->geometry();
+    const QRect memo = window.rulesView->geometry();
+    const QRect button = window.okButton->geometry();
     QCOMPARE(fill, QRect(0, 0, 393, 297));
 
     window.resize(size);
     QCOMPARE(window.size(), size);
-    QCOMPARE(window.KitFill1->geometry(), fill);
-    QCOMPARE(window.Memo1->geometry(), memo);
-    QCOMPARE(window.Button1->geometry(), button);
+    QCOMPARE(window.backgroundFill->geometry(), fill);
+    QCOMPARE(window.rulesView->geometry(), memo);
+    QCOMPARE(window.okButton->geometry(), button);
     if (size.width() > fill.width())
-        QCOMPARE(shownColumn(&window, size.width() - 1).first(), colorToRgb(clBtnFace));
+        QCOMPARE(shownColumn(&window, size.width() - 1).first(), colorToRgb(Colors::ButtonFace));
 }
 
 void TestHelpWindow::opensOverTheHiddenWelcomeWindow()
 {
-    TForm3 welcomeWindow;
+    WelcomeWindow welcomeWindow;
     welcomeWindow.move(0, 0);
-    Form3 = &welcomeWindow;
-    THelpForm window;
+    theWelcomeWindow = &welcomeWindow;
+    HelpWindow window;
     window.show();
-    Form3 = nullptr;
+    theWelcomeWindow = nullptr;
 
     const QPoint offset = window.frameGeometry().center() - welcomeWindow.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 2,
@@ -153,12 +153,12 @@ void TestHelpWindow::opensOverTheHiddenWelcomeWindow()
 
 void TestHelpWindow::backgroundShowsTheColourPair()
 {
-    QFETCH(TColor, start);
-    QFETCH(TColor, end);
+    QFETCH(Color, start);
+    QFETCH(Color, end);
 
-    GradientStartColor = start;
-    GradientEndColor = end;
-    THelpForm window;
+    gradientStartColor = start;
+    gradientEndColor = end;
+    HelpWindow window;
     window.show();
     verifyBackground(&window, start, end);
 }

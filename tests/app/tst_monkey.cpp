@@ -1,5 +1,5 @@
 #include "app/errors.h"
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "app/startup.h"
 #include "game/random.h"
 #include "game/rollpacing.h"
@@ -8,8 +8,8 @@
 #include "players/settingslines.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
-#include "widgets/kitpanelfill.h"
-#include "widgets/kitsimplelabel.h"
+#include "widgets/colorswatch.h"
+#include "widgets/linklabel.h"
 #include "widgets/transparentimage.h"
 
 #include <QAbstractButton>
@@ -56,8 +56,7 @@ bool isInteractive(const QWidget *widget)
     return qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QComboBox *>(widget)
             || qobject_cast<const QLineEdit *>(widget)
             || qobject_cast<const TransparentImage *>(widget)
-            || qobject_cast<const TKitPanelFill *>(widget)
-            || qobject_cast<const TKitSimpleLabel *>(widget);
+            || qobject_cast<const ColorSwatch *>(widget) || qobject_cast<const LinkLabel *>(widget);
 }
 
 // What the offscreen platform says about features it lacks; anything else Qt warns of is a fault.
@@ -172,12 +171,13 @@ private:
         if (!window) {
             if (!m_playingThrough)
                 m_playingThrough = chance(PlayThroughOdds) == 0;
-            window = m_playingThrough && Form1->isVisible() ? Form1 : pickMainWindow();
+            window = m_playingThrough && theGameWindow->isVisible() ? theGameWindow
+                                                                    : pickMainWindow();
             if (!window)
                 return;
-            if (window == Form1 && (m_playingThrough || chance(3) != 0) && playMove())
+            if (window == theGameWindow && (m_playingThrough || chance(3) != 0) && playMove())
                 return;
-            if (window == Form1 && chance(12) == 0) {
+            if (window == theGameWindow && chance(12) == 0) {
                 useMenu();
                 return;
             }
@@ -194,15 +194,15 @@ private:
 
     void observeGame()
     {
-        const int turns = Form1->game().TurnsScored;
+        const int turns = theGameWindow->game().turnsScored;
         if (turns == TurnsPerGame && m_lastTurns != TurnsPerGame) {
             ++m_gamesEnded;
             m_playingThrough = false;
         }
         m_lastTurns = turns;
         m_mostTurns = std::max(m_mostTurns, turns);
-        if (auto *record = qobject_cast<TForm4 *>(QApplication::activeModalWidget());
-            record && NewHighScoreMode && record != m_lastRecordWindow) {
+        if (auto *record = qobject_cast<HighScoreWindow *>(QApplication::activeModalWidget());
+            record && recordingNewHighScore && record != m_lastRecordWindow) {
             m_lastRecordWindow = record;
             ++m_recordWindows;
         }
@@ -223,17 +223,17 @@ private:
     // takes a hundred passes of the loop, so a game played through turns the animation off first.
     bool playMove()
     {
-        if (m_playingThrough && Form1->Animation1->isChecked()
-            && Form1->Options1->menuAction()->isEnabled()) {
-            Form1->Animation1->trigger();
+        if (m_playingThrough && theGameWindow->animationAction->isChecked()
+            && theGameWindow->optionsMenu->menuAction()->isEnabled()) {
+            theGameWindow->animationAction->trigger();
             return true;
         }
         QList<QPushButton *> moves;
         if (chance(2) == 0) {
-            moves = {Form1->RollButton, Form1->NewGameButton};
+            moves = {theGameWindow->rollButton, theGameWindow->newGameButton};
         } else {
             for (int category = 0; category < CategoryCount; ++category)
-                moves.append(Form1->categoryButton(Category(category)));
+                moves.append(theGameWindow->categoryButton(Category(category)));
         }
         moves.removeIf([](const QPushButton *button) {
             return !button->isVisible() || !button->isEnabled();
@@ -257,7 +257,8 @@ private:
     QWidget *pickMainWindow()
     {
         QList<QWidget *> shown;
-        for (QWidget *window : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form3)}) {
+        for (QWidget *window :
+             {static_cast<QWidget *>(theGameWindow), static_cast<QWidget *>(theWelcomeWindow)}) {
             if (window && window->isVisible())
                 shown.append(window);
         }
@@ -275,7 +276,7 @@ private:
         }
         QWidget *target = targets.isEmpty() ? window : targets.at(chance(int(targets.size())));
         // Leaving the program is rare, so that games get played between two starts.
-        if (target == Form3->Button2 && chance(50) != 0)
+        if (target == theWelcomeWindow->exitButton && chance(50) != 0)
             return;
         const QPoint at(chance(qMax(1, target->width())), chance(qMax(1, target->height())));
         const int button = chance(10);
@@ -290,11 +291,12 @@ private:
     void useMenu()
     {
         QList<QAction *> usable;
-        for (QMenu *menu : {Form1->Game1, Form1->Options1, Form1->Help1}) {
+        for (QMenu *menu :
+             {theGameWindow->gameMenu, theGameWindow->optionsMenu, theGameWindow->helpMenu}) {
             if (!menu->menuAction()->isEnabled())
                 continue;
             for (QAction *action : menu->actions()) {
-                if (action->isEnabled() && (action != Form1->Exit1 || chance(50) == 0))
+                if (action->isEnabled() && (action != theGameWindow->exitAction || chance(50) == 0))
                     usable.append(action);
             }
         }
@@ -312,10 +314,10 @@ private:
             noteErrorBox(modal);
             modal->close();
         } else {
-            if (Form1->isVisible() && !Form1->isRolling())
-                Form1->close();
-            else if (!Form1->isVisible())
-                Form3->Button2->click();
+            if (theGameWindow->isVisible() && !theGameWindow->isRolling())
+                theGameWindow->close();
+            else if (!theGameWindow->isVisible())
+                theWelcomeWindow->exitButton->click();
         }
         QTimer::singleShot(0, this, &Monkey::endProgram);
     }
@@ -328,7 +330,7 @@ private:
     int m_gamesEnded = 0;
     int m_recordWindows = 0;
     bool m_playingThrough = false;
-    QPointer<TForm4> m_lastRecordWindow;
+    QPointer<HighScoreWindow> m_lastRecordWindow;
     QString m_fault;
 };
 
@@ -407,13 +409,13 @@ void TestMonkey::programSurvivesRandomInput()
     int runs = 0;
     while (!monkey.finished()) {
         createMainWindows();
-        SettingsPath = dir.filePath(QStringLiteral("settings.cfg"));
+        settingsFilePath = dir.filePath(QStringLiteral("settings.cfg"));
         processRandom().setSeed(seed + std::uint32_t(runs));
         runMainWindows();
         ++runs;
         QVERIFY2(monkey.fault().isEmpty(),
                  qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(monkey.fault())));
-        QVERIFY2(runHandler([&] { loadSettingsFile(SettingsPath); }),
+        QVERIFY2(runHandler([&] { loadSettingsFile(settingsFilePath); }),
                  qPrintable(QStringLiteral("settings.cfg does not load after run %1 with seed %2")
                                     .arg(runs)
                                     .arg(seed)));

@@ -1,7 +1,7 @@
 // The program's windows on a screen whose scale the test's environment sets (QT_SCALE_FACTOR),
 // and on a second screen of another scale: pictures and text drawn at the screen's resolution,
 // not enlarged from 1x, and at 1x exactly as designed.
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "players/welcomewindow.h"
 #include "programfixture.h"
 #include "widgets/dieface.h"
@@ -107,22 +107,23 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen_data()
 void TestScaledScreens::gameWindowIsDrawnForItsScreen()
 {
     QFETCH(bool, moved);
-    Form1->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Form1));
-    Form1->Image1->setPicture(Form1->KitBitmapList1.Picture(4));
+    theGameWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(theGameWindow));
+    theGameWindow->die1->setPicture(theGameWindow->dieFaceImages.Picture(4));
     if (moved) {
         QScreen *other = QGuiApplication::screens().value(1);
         QVERIFY2(other && !qFuzzyCompare(other->devicePixelRatio(), m_ratio),
                  "run with a second screen of another scale");
-        Form1->windowHandle()->setScreen(other);
-        QTRY_COMPARE(Form1->devicePixelRatio(), other->devicePixelRatio());
+        theGameWindow->windowHandle()->setScreen(other);
+        QTRY_COMPARE(theGameWindow->devicePixelRatio(), other->devicePixelRatio());
         // The window's face may change with the scale, and the menu bar's height with it.
-        QTRY_COMPARE(Form1->menuBar()->height(), Form1->menuBar()->sizeHint().height());
+        QTRY_COMPARE(theGameWindow->menuBar()->height(),
+                     theGameWindow->menuBar()->sizeHint().height());
     }
-    const qreal ratio = Form1->devicePixelRatio();
+    const qreal ratio = theGameWindow->devicePixelRatio();
     const bool unscaled = qFuzzyCompare(ratio, 1.0);
 
-    const QImage die = deviceImage(Form1->Image1)
+    const QImage die = deviceImage(theGameWindow->die1)
                                .copy(QRect(QPoint(0, 0), (QSizeF(96, 96) * ratio).toSize()));
     const double share = shareUnlikeEnlarged(die, QStringLiteral(":/dice/face5.bmp"), KeyRed);
     QVERIFY2(unscaled ? share == 0.0 : share > SharpShare, qPrintable(QString::number(share)));
@@ -130,7 +131,7 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen()
     for (const QPoint corner : {QPoint(0, 0), QPoint(die.width() - 1, die.height() - 1)})
         QCOMPARE(die.pixel(corner), qRgb(0, 0, 0));
 
-    QMenuBar *menuBar = Form1->menuBar();
+    QMenuBar *menuBar = theGameWindow->menuBar();
     QCOMPARE(QFontInfo(menuBar->font()).family() == QStringLiteral("MS Sans Serif"), unscaled);
     const QRectF ink = QFontMetricsF(menuBar->font()).tightBoundingRect(QStringLiteral("GOHp"));
     const int shown = inkHeight(deviceImage(menuBar));
@@ -141,9 +142,9 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen()
 
 void TestScaledScreens::splashIsDrawnForTheScreen()
 {
-    Form3->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Form3));
-    const QImage splash = Form3->Image1->pixmap().toImage();
+    theWelcomeWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(theWelcomeWindow));
+    const QImage splash = theWelcomeWindow->splashImage->pixmap().toImage();
     QCOMPARE(splash.size(), (QSizeF(600, 400) * m_ratio).toSize());
     const double share = shareUnlikeEnlarged(splash, QStringLiteral(":/splash/splash.png"), 0);
     QVERIFY2(share > SharpShare, qPrintable(QString::number(share)));

@@ -1,4 +1,4 @@
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "app/startup.h"
 #include "game/gamestate.h"
 #include "game/rollpacing.h"
@@ -78,17 +78,17 @@ int TestStartup::runLoop(const std::function<void()> &steps)
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(LoopLeftByTheGuard); });
     guard.start(HangGuard);
-    QTimer::singleShot(0, Form3, steps);
+    QTimer::singleShot(0, theWelcomeWindow, steps);
     return QCoreApplication::exec();
 }
 
 void TestStartup::startGameAs(const QString &name)
 {
-    SettingsPath = m_program.filePath(u"settings.cfg"_s);
-    Form3->show();
-    Form3->PlayersName->setText(name);
-    Form3->Button1->click();
-    QVERIFY(Form1->isVisible());
+    settingsFilePath = m_program.filePath(u"settings.cfg"_s);
+    theWelcomeWindow->show();
+    theWelcomeWindow->nameEdit->setText(name);
+    theWelcomeWindow->playButton->click();
+    QVERIFY(theGameWindow->isVisible());
 }
 
 void TestStartup::applicationIsNamedTovikAndOutlivesItsWindows()
@@ -103,9 +103,9 @@ void TestStartup::welcomeWindowComesFirstAndTheGameWindowHidden()
 {
     QCOMPARE(m_program.settingsPathAtStart(),
              QCoreApplication::applicationDirPath() + u"/settings.cfg"_s);
-    QVERIFY(!Form3->isVisible());
-    QVERIFY(!Form1->isVisible());
-    QVERIFY(!GameStarted);
+    QVERIFY(!theWelcomeWindow->isVisible());
+    QVERIFY(!theGameWindow->isVisible());
+    QVERIFY(!gameStarted);
 }
 
 void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving_data()
@@ -125,36 +125,37 @@ void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving()
 
     QByteArray before;
     const int status = runLoop([&] {
-        SettingsPath = m_program.filePath(u"settings.cfg"_s);
+        settingsFilePath = m_program.filePath(u"settings.cfg"_s);
         if (duringAGame) {
             startGameAs(u"Ann"_s);
-            Form1->Animation1->trigger();
-            Form1->Playfordifferentplayer1->trigger();
+            theGameWindow->animationAction->trigger();
+            theGameWindow->differentPlayerAction->trigger();
         } else {
-            Form3->show();
+            theWelcomeWindow->show();
         }
-        before = fileContents(SettingsPath);
+        before = fileContents(settingsFilePath);
         if (closeBox)
-            Form3->close();
+            theWelcomeWindow->close();
         else
-            Form3->Button2->click();
+            theWelcomeWindow->exitButton->click();
     });
     QCOMPARE(status, 0);
-    QCOMPARE(fileContents(SettingsPath), before);
-    QCOMPARE(Form1->isVisible(), duringAGame);
+    QCOMPARE(fileContents(settingsFilePath), before);
+    QCOMPARE(theGameWindow->isVisible(), duringAGame);
 }
 
 void TestStartup::closingTheGameWindowSavesAndEnds()
 {
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        Form1->Animation1->trigger();
-        Form1->Playfordifferentplayer1->trigger();
-        Form1->Exit1->trigger();
+        theGameWindow->animationAction->trigger();
+        theGameWindow->differentPlayerAction->trigger();
+        theGameWindow->exitAction->trigger();
     });
     QCOMPARE(status, 0);
-    QCOMPARE(fileContents(SettingsPath), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
-    QVERIFY(!Form1->isVisible());
+    QCOMPARE(fileContents(settingsFilePath),
+             "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
+    QVERIFY(!theGameWindow->isVisible());
 }
 
 void TestStartup::closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt()
@@ -163,19 +164,19 @@ void TestStartup::closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt()
     bool rollRanToItsEnd = false;
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        Form1->Animation1->trigger();
-        QTimer::singleShot(0, Form1, [&] {
-            Form1->close();
-            savedWhileRolling = fileContents(SettingsPath);
+        theGameWindow->animationAction->trigger();
+        QTimer::singleShot(0, theGameWindow, [&] {
+            theGameWindow->close();
+            savedWhileRolling = fileContents(settingsFilePath);
         });
-        const int changesBefore = Form1->diceDisplay().faceChanges();
-        Form1->RollButton->click();
-        rollRanToItsEnd = Form1->diceDisplay().faceChanges() - changesBefore == 152;
+        const int changesBefore = theGameWindow->diceDisplay().faceChanges();
+        theGameWindow->rollButton->click();
+        rollRanToItsEnd = theGameWindow->diceDisplay().faceChanges() - changesBefore == 152;
     });
     QCOMPARE(status, 0);
     QCOMPARE(savedWhileRolling, "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
     QVERIFY(rollRanToItsEnd);
-    QVERIFY(!Form1->isVisible());
+    QVERIFY(!theGameWindow->isVisible());
 }
 
 void TestStartup::failedSaveKeepsTheGameWindowOpen()
@@ -183,19 +184,19 @@ void TestStartup::failedSaveKeepsTheGameWindowOpen()
     const MessageBoxAnswers answers({u"OK"_s});
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        Form1->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        theGameWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(theGameWindow));
         // A path through a regular file cannot be written, even by root.
-        SettingsPath += u"/settings.cfg"_s;
-        Form1->close();
-        QVERIFY(Form1->isVisible());
+        settingsFilePath += u"/settings.cfg"_s;
+        theGameWindow->close();
+        QVERIFY(theGameWindow->isVisible());
         QCoreApplication::exit(LoopLeftByTheGuard + 1);
     });
     QCOMPARE(status, LoopLeftByTheGuard + 1);
     QCOMPARE(answers.boxes().size(), 1);
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
-    QCOMPARE(answers.boxes().constFirst().parent, Form1);
+    QCOMPARE(answers.boxes().constFirst().parent, theGameWindow);
 }
 
 void TestStartup::requestToEndClosesAsTheCloseBoxDoes_data()
@@ -217,22 +218,22 @@ void TestStartup::requestToEndClosesAsTheCloseBoxDoes()
     const int status = runLoop([&] {
         if (duringAGame) {
             startGameAs(u"Ann"_s);
-            Form1->Animation1->trigger();
+            theGameWindow->animationAction->trigger();
         } else {
-            SettingsPath = m_program.filePath(u"settings.cfg"_s);
-            Form3->show();
+            settingsFilePath = m_program.filePath(u"settings.cfg"_s);
+            theWelcomeWindow->show();
         }
-        before = fileContents(SettingsPath);
+        before = fileContents(settingsFilePath);
         if (dialogOpen) {
-            QTimer::singleShot(0, Form1, closeAsTheCloseBoxDoes);
-            Form1->Preferences1->trigger();
+            QTimer::singleShot(0, theGameWindow, closeAsTheCloseBoxDoes);
+            theGameWindow->colorsAction->trigger();
         } else {
             closeAsTheCloseBoxDoes();
         }
     });
     QCOMPARE(status, 0);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(fileContents(SettingsPath),
+    QCOMPARE(fileContents(settingsFilePath),
              duringAGame ? "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n"
                          : before);
 }

@@ -2,7 +2,7 @@
 // the player goes from the welcome window to the game window, a window opened from there has
 // the game window as its transient parent, the game window cannot be maximised, and everything
 // closes cleanly.
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "players/welcomewindow.h"
 #include "programfixture.h"
 #include "windowtesting.h"
@@ -39,11 +39,11 @@ void TestWaylandSession::initTestCase()
 void TestWaylandSession::init()
 {
     m_program.start();
-    Form3->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Form3));
-    Form3->PlayersName->setText(QStringLiteral("Ann"));
-    Form3->Button1->click();
-    QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    theWelcomeWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(theWelcomeWindow));
+    theWelcomeWindow->nameEdit->setText(QStringLiteral("Ann"));
+    theWelcomeWindow->playButton->click();
+    QVERIFY(QTest::qWaitForWindowExposed(theGameWindow));
 }
 
 void TestWaylandSession::cleanup()
@@ -60,23 +60,23 @@ void TestWaylandSession::aboutWindowOpensOverTheGameWindow()
         exposed = QTest::qWaitForWindowExposed(window);
         window->reject();
     });
-    Form1->About1->trigger();
+    theGameWindow->aboutAction->trigger();
     QVERIFY(answer.answered());
     QVERIFY(exposed);
-    QCOMPARE(transientParent, Form1->windowHandle());
+    QCOMPARE(transientParent, theGameWindow->windowHandle());
 }
 
 // Qt's own title bar here offers maximise even to a fixed-size window.
 void TestWaylandSession::gameWindowCannotBeMaximised()
 {
-    const QSize size = Form1->size();
-    QSignalSpy states(Form1->windowHandle(), &QWindow::windowStateChanged);
-    Form1->windowHandle()->showMaximized();
+    const QSize size = theGameWindow->size();
+    QSignalSpy states(theGameWindow->windowHandle(), &QWindow::windowStateChanged);
+    theGameWindow->windowHandle()->showMaximized();
     // The compositor answers the request first; the window then leaves the state at once.
     QTRY_VERIFY(states.contains(QVariantList {QVariant::fromValue(Qt::WindowMaximized)}));
-    QTRY_COMPARE(Form1->windowHandle()->windowState(), Qt::WindowNoState);
-    QVERIFY(!Form1->isMaximized());
-    QCOMPARE(Form1->size(), size);
+    QTRY_COMPARE(theGameWindow->windowHandle()->windowState(), Qt::WindowNoState);
+    QVERIFY(!theGameWindow->isMaximized());
+    QCOMPARE(theGameWindow->size(), size);
 }
 
 QTEST_MAIN(TestWaylandSession)

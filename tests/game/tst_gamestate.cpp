@@ -12,9 +12,9 @@ constexpr Dice Mixed = {1, 2, 3, 4, 6};
 // Selects a category for the given dice and commits it, as one turn of the game does.
 Bonus scoreTurn(GameState &game, const Dice &dice, Category category)
 {
-    game.DiceValues = dice;
+    game.diceValues = dice;
     game.evaluate(category);
-    game.ItemSelected = true;
+    game.categorySelected = true;
     return game.commit();
 }
 
@@ -38,41 +38,41 @@ private Q_SLOTS:
 void TestGameState::commitAddsThePendingPointsAndClearsTheTurn()
 {
     GameState game;
-    game.RollCount = 3;
-    game.HeldDice = {1, 0, 1, 0, 1};
+    game.rollCount = 3;
+    game.heldDice = {1, 0, 1, 0, 1};
     QCOMPARE(scoreTurn(game, {5, 5, 2, 5, 1}, Category::Fives), Bonus::None);
-    QCOMPARE(game.Score, 15);
-    QCOMPARE(game.SubTotal, 15);
-    QCOMPARE(game.TurnsScored, 1);
-    QCOMPARE(game.RollCount, 0);
-    QCOMPARE(game.PendingPoints, 0);
-    QCOMPARE(game.PendingSubTotalPoints, 0);
-    QVERIFY(!game.ItemSelected);
+    QCOMPARE(game.score, 15);
+    QCOMPARE(game.subTotal, 15);
+    QCOMPARE(game.turnsScored, 1);
+    QCOMPARE(game.rollCount, 0);
+    QCOMPARE(game.pendingPoints, 0);
+    QCOMPARE(game.pendingSubTotalPoints, 0);
+    QVERIFY(!game.categorySelected);
     QVERIFY(!game.isHeld(0) && !game.isHeld(2) && !game.isHeld(4));
 
     scoreTurn(game, {5, 5, 2, 5, 1}, Category::Chance);
-    QCOMPARE(game.Score, 33);
-    QCOMPARE(game.SubTotal, 15);
+    QCOMPARE(game.score, 33);
+    QCOMPARE(game.subTotal, 15);
 }
 
 void TestGameState::evaluationIsSkippedWhileASelectionIsPending()
 {
     GameState game;
-    game.DiceValues = {6, 6, 6, 1, 1};
+    game.diceValues = {6, 6, 6, 1, 1};
     game.evaluate(Category::Ones);
-    game.ItemSelected = true;
+    game.categorySelected = true;
     game.evaluate(Category::Sixes);
-    QCOMPARE(game.PendingPoints, 2);
-    QCOMPARE(game.PendingSubTotalPoints, 2);
+    QCOMPARE(game.pendingPoints, 2);
+    QCOMPARE(game.pendingSubTotalPoints, 2);
 }
 
 void TestGameState::firstFiftyEarnsNoExtraBonusButArmsIt()
 {
     GameState game;
     QCOMPARE(scoreTurn(game, FiveSixes, Category::FiveOfAKind), Bonus::None);
-    QCOMPARE(game.Score, 50);
-    QVERIFY(game.FiveOfAKindScored);
-    QVERIFY(!game.MessageShown);
+    QCOMPARE(game.score, 50);
+    QVERIFY(game.fiveOfAKindScored);
+    QVERIFY(!game.remarkShown);
 }
 
 void TestGameState::armedBonusPaysForFiveOfAKindInAnyCategory_data()
@@ -91,9 +91,9 @@ void TestGameState::armedBonusPaysForFiveOfAKindInAnyCategory()
     GameState game;
     scoreTurn(game, FiveSixes, Category::FiveOfAKind);
     QCOMPARE(scoreTurn(game, FiveSixes, category), Bonus::ExtraFiveOfAKind);
-    QCOMPARE(game.Score, 50 + points + 100);
-    QVERIFY(game.MessageShown);
-    game.MessageShown = false;
+    QCOMPARE(game.score, 50 + points + 100);
+    QVERIFY(game.remarkShown);
+    game.remarkShown = false;
     QCOMPARE(scoreTurn(game, Mixed, Category::Twos), Bonus::None);
 }
 
@@ -101,9 +101,9 @@ void TestGameState::zeroInTheFiveOfAKindCategoryNeverArms()
 {
     GameState game;
     scoreTurn(game, Mixed, Category::FiveOfAKind);
-    QVERIFY(!game.FiveOfAKindScored);
+    QVERIFY(!game.fiveOfAKindScored);
     QCOMPARE(scoreTurn(game, FiveSixes, Category::Chance), Bonus::None);
-    QCOMPARE(game.Score, 30);
+    QCOMPARE(game.score, 30);
 }
 
 void TestGameState::subTotalBonusIsGrantedOnce()
@@ -112,12 +112,12 @@ void TestGameState::subTotalBonusIsGrantedOnce()
     scoreTurn(game, {6, 6, 6, 6, 1}, Category::Sixes);     // 24
     scoreTurn(game, {5, 5, 5, 5, 1}, Category::Fives);     // 44
     QCOMPARE(scoreTurn(game, {4, 4, 4, 4, 3}, Category::Fours), Bonus::None); // 60
-    QCOMPARE(game.SubTotal, 60);
+    QCOMPARE(game.subTotal, 60);
     QCOMPARE(scoreTurn(game, {3, 1, 2, 2, 4}, Category::Threes), Bonus::SubTotal); // 63
-    QCOMPARE(game.Score, 63 + 35);
-    QVERIFY(game.SubTotalBonusGiven);
+    QCOMPARE(game.score, 63 + 35);
+    QVERIFY(game.subTotalBonusGiven);
     QCOMPARE(scoreTurn(game, {2, 2, 1, 1, 1}, Category::Twos), Bonus::None);
-    QCOMPARE(game.Score, 67 + 35);
+    QCOMPARE(game.score, 67 + 35);
 }
 
 void TestGameState::subTotalAndFiveOfAKindTogetherGiveTheCombinedBonus()
@@ -127,8 +127,8 @@ void TestGameState::subTotalAndFiveOfAKindTogetherGiveTheCombinedBonus()
     scoreTurn(game, {5, 5, 5, 5, 1}, Category::Fives); // sub total 20
     scoreTurn(game, {4, 4, 4, 4, 3}, Category::Fours); // 36
     QCOMPARE(scoreTurn(game, FiveSixes, Category::Sixes), Bonus::Combined); // 66
-    QCOMPARE(game.Score, 50 + 20 + 16 + 30 + 135);
-    QVERIFY(game.SubTotalBonusGiven);
+    QCOMPARE(game.score, 50 + 20 + 16 + 30 + 135);
+    QVERIFY(game.subTotalBonusGiven);
     QCOMPARE(scoreTurn(game, FiveSixes, Category::Chance), Bonus::ExtraFiveOfAKind);
 }
 

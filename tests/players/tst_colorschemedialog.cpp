@@ -1,9 +1,9 @@
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "players/colorschemedialog.h"
 #include "players/sharedstate.h"
-#include "widgets/kitfill.h"
-#include "widgets/kitgradient.h"
-#include "widgets/kitpanelfill.h"
+#include "widgets/colorswatch.h"
+#include "widgets/gradient.h"
+#include "widgets/gradientfill.h"
 #include "windowtesting.h"
 
 #include <QColorDialog>
@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr TColor Picked = 0x00563412;
+constexpr Color Picked = 0x00563412;
 
 } // namespace
 
@@ -38,47 +38,47 @@ private Q_SLOTS:
     void enterOnARadioButtonNeitherAppliesNorCloses();
 
 private:
-    static void useColours(TColor start, TColor end);
-    static void verifyGameWindowColours(TColor start, TColor end);
-    static void pick(TKitPanelFill *swatch, TColor color, bool confirm = true);
+    static void useColours(Color start, Color end);
+    static void verifyGameWindowColours(Color start, Color end);
+    static void pick(ColorSwatch *swatch, Color color, bool confirm = true);
 
-    std::unique_ptr<TForm1> m_gameWindow;
+    std::unique_ptr<GameWindow> m_gameWindow;
 };
 
 void TestColorSchemeDialog::init()
 {
-    m_gameWindow = std::make_unique<TForm1>();
-    Form1 = m_gameWindow.get();
-    useColours(clRed, clLime);
+    m_gameWindow = std::make_unique<GameWindow>();
+    theGameWindow = m_gameWindow.get();
+    useColours(Colors::Red, Colors::Lime);
 }
 
 void TestColorSchemeDialog::cleanup()
 {
-    Form1 = nullptr;
+    theGameWindow = nullptr;
     m_gameWindow.reset();
 }
 
-void TestColorSchemeDialog::useColours(TColor start, TColor end)
+void TestColorSchemeDialog::useColours(Color start, Color end)
 {
-    GradientStartColor = start;
-    GradientEndColor = end;
-    Form1->KitFill1->Gradient()->setColor(start);
-    Form1->KitFill1->Gradient()->setEndColor(end);
+    gradientStartColor = start;
+    gradientEndColor = end;
+    theGameWindow->backgroundFill->gradient()->setColor(start);
+    theGameWindow->backgroundFill->gradient()->setEndColor(end);
 }
 
-void TestColorSchemeDialog::verifyGameWindowColours(TColor start, TColor end)
+void TestColorSchemeDialog::verifyGameWindowColours(Color start, Color end)
 {
-    QCOMPARE(Form1->KitFill1->Gradient()->Color(), start);
-    QCOMPARE(Form1->KitFill1->Gradient()->EndColor(), end);
-    QCOMPARE(GradientStartColor, start);
-    QCOMPARE(GradientEndColor, end);
+    QCOMPARE(theGameWindow->backgroundFill->gradient()->color(), start);
+    QCOMPARE(theGameWindow->backgroundFill->gradient()->endColor(), end);
+    QCOMPARE(gradientStartColor, start);
+    QCOMPARE(gradientEndColor, end);
 }
 
 // Clicks the swatch and answers the colour picker, which must open with the swatch's colour.
-void TestColorSchemeDialog::pick(TKitPanelFill *swatch, TColor color, bool confirm)
+void TestColorSchemeDialog::pick(ColorSwatch *swatch, Color color, bool confirm)
 {
-    const TColor shown = swatch->Color();
-    TColor preselected = ~shown;
+    const Color shown = swatch->color();
+    Color preselected = ~shown;
     ModalAnswer<QColorDialog> picker([&](QColorDialog *dialog) {
         preselected = fromQColor(dialog->currentColor());
         dialog->setCurrentColor(toQColor(color));
@@ -91,23 +91,24 @@ void TestColorSchemeDialog::pick(TKitPanelFill *swatch, TColor color, bool confi
 
 void TestColorSchemeDialog::openingFollowsTheGameWindow()
 {
-    QFETCH(TColor, start);
-    QFETCH(TColor, end);
+    QFETCH(Color, start);
+    QFETCH(Color, end);
 
     useColours(start, end);
-    TPrefForm dialog;
+    ColorSchemeDialog dialog;
     dialog.show();
 
     const bool solid = start == end;
-    QCOMPARE(dialog.RadioButton1->isChecked(), solid);
-    QCOMPARE(dialog.RadioButton2->isChecked(), !solid);
-    QCOMPARE(dialog.Panel2->isVisible(), !solid);
-    QCOMPARE(dialog.Fill1->Color(), start);
+    QCOMPARE(dialog.solidButton->isChecked(), solid);
+    QCOMPARE(dialog.gradientButton->isChecked(), !solid);
+    QCOMPARE(dialog.endSwatchFrame->isVisible(), !solid);
+    QCOMPARE(dialog.startSwatch->color(), start);
     // Hidden, the second swatch keeps the colour it was made with.
-    QCOMPARE(dialog.Fill2->Color(), solid ? clBtnFace : end);
+    QCOMPARE(dialog.endSwatch->color(), solid ? Colors::ButtonFace : end);
     verifyBackground(&dialog, start, end);
     // The radio buttons stand on the black backdrop, not on a button-coloured box.
-    QCOMPARE(shownColumn(dialog.RadioButton1, dialog.RadioButton1->width() - 1).first(), clBlack);
+    QCOMPARE(shownColumn(dialog.solidButton, dialog.solidButton->width() - 1).first(),
+             Colors::Black);
     // Tab reaches the swatches that are shown between the radio buttons and OK.
     const auto nextTabStop = [](QWidget *widget) {
         do
@@ -115,56 +116,56 @@ void TestColorSchemeDialog::openingFollowsTheGameWindow()
         while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
         return widget;
     };
-    QCOMPARE(nextTabStop(dialog.RadioButton2), dialog.Fill1);
-    QCOMPARE(nextTabStop(dialog.Fill1),
-             solid ? static_cast<QWidget *>(dialog.Button1) : dialog.Fill2);
+    QCOMPARE(nextTabStop(dialog.gradientButton), dialog.startSwatch);
+    QCOMPARE(nextTabStop(dialog.startSwatch),
+             solid ? static_cast<QWidget *>(dialog.okButton) : dialog.endSwatch);
 }
 
 void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()
 {
-    TPrefForm dialog;
+    ColorSchemeDialog dialog;
     dialog.show();
 
-    QTest::mouseClick(dialog.RadioButton1, Qt::LeftButton);
-    QVERIFY(!dialog.Panel2->isVisible());
-    QTest::mouseClick(dialog.RadioButton2, Qt::LeftButton);
-    QVERIFY(dialog.Panel2->isVisible());
-    QCOMPARE(dialog.Fill2->Color(), clRed);
+    QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
+    QVERIFY(!dialog.endSwatchFrame->isVisible());
+    QTest::mouseClick(dialog.gradientButton, Qt::LeftButton);
+    QVERIFY(dialog.endSwatchFrame->isVisible());
+    QCOMPARE(dialog.endSwatch->color(), Colors::Red);
 
     // Switching changes neither the preview nor the game window.
-    QCOMPARE(dialog.KitFill1->Gradient()->EndColor(), clLime);
-    verifyGameWindowColours(clRed, clLime);
+    QCOMPARE(dialog.previewFill->gradient()->endColor(), Colors::Lime);
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
 }
 
 void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly_data()
 {
     QTest::addColumn<bool>("first");
     QTest::addColumn<bool>("confirm");
-    QTest::addColumn<TColor>("previewStart");
-    QTest::addColumn<TColor>("previewEnd");
+    QTest::addColumn<Color>("previewStart");
+    QTest::addColumn<Color>("previewEnd");
 
-    QTest::newRow("first swatch") << true << true << Picked << clLime;
-    QTest::newRow("second swatch") << false << true << clRed << Picked;
-    QTest::newRow("cancelled") << true << false << clRed << clLime;
+    QTest::newRow("first swatch") << true << true << Picked << Colors::Lime;
+    QTest::newRow("second swatch") << false << true << Colors::Red << Picked;
+    QTest::newRow("cancelled") << true << false << Colors::Red << Colors::Lime;
 }
 
 void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly()
 {
     QFETCH(bool, first);
     QFETCH(bool, confirm);
-    QFETCH(TColor, previewStart);
-    QFETCH(TColor, previewEnd);
+    QFETCH(Color, previewStart);
+    QFETCH(Color, previewEnd);
 
-    TPrefForm dialog;
+    ColorSchemeDialog dialog;
     dialog.show();
-    TKitPanelFill *swatch = first ? dialog.Fill1 : dialog.Fill2;
+    ColorSwatch *swatch = first ? dialog.startSwatch : dialog.endSwatch;
     pick(swatch, Picked, confirm);
 
-    QCOMPARE(swatch->Color(), first ? previewStart : previewEnd);
-    QCOMPARE(dialog.KitFill1->Gradient()->Color(), previewStart);
-    QCOMPARE(dialog.KitFill1->Gradient()->EndColor(), previewEnd);
+    QCOMPARE(swatch->color(), first ? previewStart : previewEnd);
+    QCOMPARE(dialog.previewFill->gradient()->color(), previewStart);
+    QCOMPARE(dialog.previewFill->gradient()->endColor(), previewEnd);
     QCOMPARE(shownColumn(&dialog, 0).first(), previewStart);
-    verifyGameWindowColours(clRed, clLime);
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
 }
 
 void TestColorSchemeDialog::okAppliesTheChoice_data()
@@ -178,20 +179,20 @@ void TestColorSchemeDialog::okAppliesTheChoice()
 {
     QFETCH(bool, solid);
 
-    TPrefForm dialog;
-    ModalAnswer<TPrefForm> answer([&](TPrefForm *shown) {
-        pick(shown->Fill1, Picked);
+    ColorSchemeDialog dialog;
+    ModalAnswer<ColorSchemeDialog> answer([&](ColorSchemeDialog *shown) {
+        pick(shown->startSwatch, Picked);
         if (solid)
-            QTest::mouseClick(shown->RadioButton1, Qt::LeftButton);
-        QTest::mouseClick(shown->Button1, Qt::LeftButton);
+            QTest::mouseClick(shown->solidButton, Qt::LeftButton);
+        QTest::mouseClick(shown->okButton, Qt::LeftButton);
     });
     dialog.exec();
 
     QVERIFY(answer.answered());
-    verifyGameWindowColours(Picked, solid ? Picked : clLime);
-    TPrefForm next;
+    verifyGameWindowColours(Picked, solid ? Picked : Colors::Lime);
+    ColorSchemeDialog next;
     next.show();
-    QCOMPARE(next.RadioButton1->isChecked(), solid);
+    QCOMPARE(next.solidButton->isChecked(), solid);
 }
 
 void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing_data()
@@ -205,39 +206,39 @@ void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing()
 {
     QFETCH(bool, closeBox);
 
-    TPrefForm dialog;
+    ColorSchemeDialog dialog;
     dialog.show();
-    pick(dialog.Fill1, Picked);
-    QTest::mouseClick(dialog.RadioButton1, Qt::LeftButton);
+    pick(dialog.startSwatch, Picked);
+    QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
     if (closeBox)
         dialog.close();
     else
-        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+        QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
 
     QVERIFY(!dialog.isVisible());
-    verifyGameWindowColours(clRed, clLime);
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
 }
 
 void TestColorSchemeDialog::systemColoursAndNoColourPaint()
 {
-    useColours(clBtnFace, clNone);
-    TPrefForm dialog;
+    useColours(Colors::ButtonFace, Colors::NoColor);
+    ColorSchemeDialog dialog;
     dialog.show();
 
-    QCOMPARE(shownColumn(dialog.Fill1, 0).first(), colorToRgb(clBtnFace));
-    QCOMPARE(shownColumn(dialog.Fill2, 0).first(), colorToRgb(clNone));
-    verifyBackground(&dialog, colorToRgb(clBtnFace), colorToRgb(clNone));
+    QCOMPARE(shownColumn(dialog.startSwatch, 0).first(), colorToRgb(Colors::ButtonFace));
+    QCOMPARE(shownColumn(dialog.endSwatch, 0).first(), colorToRgb(Colors::NoColor));
+    verifyBackground(&dialog, colorToRgb(Colors::ButtonFace), colorToRgb(Colors::NoColor));
 }
 
 void TestColorSchemeDialog::enterOnARadioButtonNeitherAppliesNorCloses()
 {
-    TPrefForm dialog;
+    ColorSchemeDialog dialog;
     dialog.show();
-    pick(dialog.Fill1, Picked);
-    dialog.RadioButton1->setFocus();
-    QTest::keyClick(dialog.RadioButton1, Qt::Key_Return);
+    pick(dialog.startSwatch, Picked);
+    dialog.solidButton->setFocus();
+    QTest::keyClick(dialog.solidButton, Qt::Key_Return);
     QVERIFY(dialog.isVisible());
-    verifyGameWindowColours(clRed, clLime);
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
 }
 
 QTEST_MAIN(TestColorSchemeDialog)

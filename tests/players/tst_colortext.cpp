@@ -29,9 +29,9 @@ private Q_SLOTS:
 void TestColorText::namedColorsReadAndWriteByName_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<TColor>("value");
+    QTest::addColumn<Color>("value");
 
-    const std::pair<const char *, TColor> colors[] = {
+    const std::pair<const char *, Color> colors[] = {
             {"clBlack", 0x00000000u}, {"clMaroon", 0x00000080u},  {"clGreen", 0x00008000u},
             {"clOlive", 0x00008080u}, {"clNavy", 0x00800000u},    {"clPurple", 0x00800080u},
             {"clTeal", 0x00808000u},  {"clGray", 0x00808080u},    {"clSilver", 0x00C0C0C0u},
@@ -51,7 +51,7 @@ void TestColorText::namedColorsReadAndWriteByName_data()
             "clBtnHighlight", "cl3DDkShadow",  "cl3DLight",       "clInfoText",
             "clInfoBk",
     };
-    TColor value = 0x80000000u;
+    Color value = 0x80000000u;
     for (const char *name : systemNames)
         QTest::newRow(name) << QString::fromLatin1(name) << value++;
 }
@@ -59,40 +59,40 @@ void TestColorText::namedColorsReadAndWriteByName_data()
 void TestColorText::namedColorsReadAndWriteByName()
 {
     QFETCH(QString, name);
-    QFETCH(TColor, value);
+    QFETCH(Color, value);
 
-    QCOMPARE(FormatColorText(value), name);
-    QCOMPARE(ParseColorText(name), value);
-    QCOMPARE(ParseColorText(name.toLower()), value);
-    QCOMPARE(ParseColorText(name.toUpper()), value);
+    QCOMPARE(formatColorText(value), name);
+    QCOMPARE(parseColorText(name), value);
+    QCOMPARE(parseColorText(name.toLower()), value);
+    QCOMPARE(parseColorText(name.toUpper()), value);
 }
 
 void TestColorText::otherColorsAreWrittenInHex_data()
 {
-    QTest::addColumn<TColor>("value");
+    QTest::addColumn<Color>("value");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("one") << TColor(1) << u"$00000001"_s;
-    QTest::newRow("letters upper case") << TColor(0x00ABCDEF) << u"$00ABCDEF"_s;
-    QTest::newRow("after the last system colour") << TColor(0x80000019) << u"$80000019"_s;
-    QTest::newRow("all bits") << TColor(0xFFFFFFFF) << u"$FFFFFFFF"_s;
+    QTest::newRow("one") << Color(1) << u"$00000001"_s;
+    QTest::newRow("letters upper case") << Color(0x00ABCDEF) << u"$00ABCDEF"_s;
+    QTest::newRow("after the last system colour") << Color(0x80000019) << u"$80000019"_s;
+    QTest::newRow("all bits") << Color(0xFFFFFFFF) << u"$FFFFFFFF"_s;
 }
 
 void TestColorText::otherColorsAreWrittenInHex()
 {
-    QFETCH(TColor, value);
+    QFETCH(Color, value);
     QFETCH(QString, text);
 
-    QCOMPARE(FormatColorText(value), text);
-    QCOMPARE(ParseColorText(text), value);
+    QCOMPARE(formatColorText(value), text);
+    QCOMPARE(parseColorText(text), value);
 }
 
 void TestColorText::anyColorSurvivesTheRoundTrip()
 {
     QRandomGenerator generator(20240601);
     for (int i = 0; i < 10000; ++i) {
-        const TColor color = generator.generate();
-        QCOMPARE(ParseColorText(FormatColorText(color)), color);
+        const Color color = generator.generate();
+        QCOMPARE(parseColorText(formatColorText(color)), color);
     }
 }
 
@@ -100,25 +100,25 @@ void TestColorText::colorNamesIgnoreOnlyAsciiCase_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
-    QTest::addColumn<TColor>("value");
+    QTest::addColumn<Color>("value");
 
-    QTest::newRow("lower case") << u"clred"_s << true << clRed;
-    QTest::newRow("mixed case") << u"CLbTnFaCe"_s << true << clBtnFace;
-    QTest::newRow("Kelvin sign for k") << u"clBlac\u212A"_s << false << clBlack;
-    QTest::newRow("dotless i") << u"clWh\u0131te"_s << false << clBlack;
-    QTest::newRow("space after name") << u"clRed "_s << false << clBlack;
+    QTest::newRow("lower case") << u"clred"_s << true << Colors::Red;
+    QTest::newRow("mixed case") << u"CLbTnFaCe"_s << true << Colors::ButtonFace;
+    QTest::newRow("Kelvin sign for k") << u"clBlac\u212A"_s << false << Colors::Black;
+    QTest::newRow("dotless i") << u"clWh\u0131te"_s << false << Colors::Black;
+    QTest::newRow("space after name") << u"clRed "_s << false << Colors::Black;
 }
 
 void TestColorText::colorNamesIgnoreOnlyAsciiCase()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
-    QFETCH(TColor, value);
+    QFETCH(Color, value);
 
     if (valid)
-        QCOMPARE(ParseColorText(text), value);
+        QCOMPARE(parseColorText(text), value);
     else
-        QVERIFY_THROWS_EXCEPTION(ConversionError, ParseColorText(text));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, parseColorText(text));
 }
 
 void TestColorText::integersAreRead_data()

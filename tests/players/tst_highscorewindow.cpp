@@ -1,4 +1,4 @@
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "players/highscorewindow.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
@@ -38,30 +38,30 @@ private:
     QStringList savedLines() const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<TForm1> m_gameWindow;
-    std::unique_ptr<TForm3> m_welcomeWindow;
+    std::unique_ptr<GameWindow> m_gameWindow;
+    std::unique_ptr<WelcomeWindow> m_welcomeWindow;
 };
 
 void TestHighScoreWindow::init()
 {
-    m_gameWindow = std::make_unique<TForm1>();
-    Form1 = m_gameWindow.get();
-    m_welcomeWindow = std::make_unique<TForm3>();
-    Form3 = m_welcomeWindow.get();
+    m_gameWindow = std::make_unique<GameWindow>();
+    theGameWindow = m_gameWindow.get();
+    m_welcomeWindow = std::make_unique<WelcomeWindow>();
+    theWelcomeWindow = m_welcomeWindow.get();
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-    SettingsPath = m_folder->filePath(QStringLiteral("settings.cfg"));
+    settingsFilePath = m_folder->filePath(QStringLiteral("settings.cfg"));
 
-    PlayerName = QStringLiteral("Ann");
-    HighScore = 0;
-    HighScoreName.clear();
-    Form1->ScoreLabel->setText(QStringLiteral("287"));
+    currentPlayerName = QStringLiteral("Ann");
+    highestScore = 0;
+    highestScoreHolder.clear();
+    theGameWindow->scoreLabel->setText(QStringLiteral("287"));
 }
 
 void TestHighScoreWindow::cleanup()
 {
-    Form3 = nullptr;
-    Form1 = nullptr;
+    theWelcomeWindow = nullptr;
+    theGameWindow = nullptr;
     m_welcomeWindow.reset();
     m_gameWindow.reset();
     m_folder.reset();
@@ -69,7 +69,7 @@ void TestHighScoreWindow::cleanup()
 
 QStringList TestHighScoreWindow::savedLines() const
 {
-    QFile file(SettingsPath);
+    QFile file(settingsFilePath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
@@ -77,24 +77,24 @@ QStringList TestHighScoreWindow::savedLines() const
 
 void TestHighScoreWindow::recordModeOffersThePlayerAndTheFinalScore()
 {
-    TForm4 window;
-    window.SetNewScore();
+    HighScoreWindow window;
+    window.enterRecordMode();
     window.show();
 
-    QVERIFY(NewHighScoreMode);
-    QVERIFY(Form1->HighestScore1->isEnabled());
-    QCOMPARE(window.Label1->text(), QStringLiteral("Name:"));
-    QCOMPARE(window.Label2->text(), QStringLiteral("Score:"));
-    QCOMPARE(window.Label3->text(), QStringLiteral("287"));
-    QCOMPARE(window.Edit1->text(), QStringLiteral("Ann"));
-    QVERIFY(window.Label1->isVisible() && window.Label2->isVisible());
-    QVERIFY(window.Label3->isVisible() && window.Edit1->isVisible());
+    QVERIFY(recordingNewHighScore);
+    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
+    QCOMPARE(window.holderLabel->text(), QStringLiteral("Name:"));
+    QCOMPARE(window.scoreLabel->text(), QStringLiteral("Score:"));
+    QCOMPARE(window.newScoreLabel->text(), QStringLiteral("287"));
+    QCOMPARE(window.holderEdit->text(), QStringLiteral("Ann"));
+    QVERIFY(window.holderLabel->isVisible() && window.scoreLabel->isVisible());
+    QVERIFY(window.newScoreLabel->isVisible() && window.holderEdit->isVisible());
     // The field and the score line up to the right of their captions.
-    QCOMPARE(window.Edit1->mapTo(&window, QPoint()).x(), 128);
-    QCOMPARE(QAccessible::queryAccessibleInterface(window.Edit1)->text(QAccessible::Name),
+    QCOMPARE(window.holderEdit->mapTo(&window, QPoint()).x(), 128);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.holderEdit)->text(QAccessible::Name),
              QStringLiteral("Name:"));
-    QCOMPARE(window.Label3->mapTo(&window, QPoint()).x(), 128);
-    QVERIFY(window.Label1->mapTo(&window, QPoint(window.Label1->width(), 0)).x() < 128);
+    QCOMPARE(window.newScoreLabel->mapTo(&window, QPoint()).x(), 128);
+    QVERIFY(window.holderLabel->mapTo(&window, QPoint(window.holderLabel->width(), 0)).x() < 128);
 }
 
 void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves_data()
@@ -115,20 +115,20 @@ void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
 
-    TForm4 window;
-    window.SetNewScore();
-    ModalAnswer<TForm4> answer([&](TForm4 *shown) {
+    HighScoreWindow window;
+    window.enterRecordMode();
+    ModalAnswer<HighScoreWindow> answer([&](HighScoreWindow *shown) {
         if (retype) {
-            shown->Edit1->clear();
-            QTest::keyClicks(shown->Edit1, typed);
+            shown->holderEdit->clear();
+            QTest::keyClicks(shown->holderEdit, typed);
         }
-        QTest::mouseClick(shown->Button1, Qt::LeftButton);
+        QTest::mouseClick(shown->okButton, Qt::LeftButton);
     });
     window.exec();
 
     QVERIFY(answer.answered());
-    QCOMPARE(HighScoreName, stored);
-    QCOMPARE(HighScore, 287);
+    QCOMPARE(highestScoreHolder, stored);
+    QCOMPARE(highestScore, 287);
     const QStringList lines = savedLines();
     QVERIFY(lines.contains(QStringLiteral("hname=") + stored));
     QVERIFY(lines.contains(QStringLiteral("hscore=287")));
@@ -139,50 +139,50 @@ void TestHighScoreWindow::failedSaveKeepsTheWindowOpenWithTheNewRecord()
     // A path through a regular file cannot be written, not even by root.
     QFile blocker(m_folder->filePath(QStringLiteral("blocker")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
-    SettingsPath = blocker.fileName() + QStringLiteral("/settings.cfg");
+    settingsFilePath = blocker.fileName() + QStringLiteral("/settings.cfg");
 
-    TForm4 window;
-    window.SetNewScore();
+    HighScoreWindow window;
+    window.enterRecordMode();
     window.show();
     ModalAnswer<QMessageBox> errorBox([](QMessageBox *box) { box->accept(); });
-    QTest::mouseClick(window.Button1, Qt::LeftButton);
+    QTest::mouseClick(window.okButton, Qt::LeftButton);
 
     QVERIFY(errorBox.answered());
     QVERIFY(window.isVisible());
-    QCOMPARE(HighScoreName, QStringLiteral("Ann"));
-    QCOMPARE(HighScore, 287);
+    QCOMPARE(highestScoreHolder, QStringLiteral("Ann"));
+    QCOMPARE(highestScore, 287);
 }
 
 void TestHighScoreWindow::closeBoxInRecordModeStoresNothingButKeepsTheMenuItem()
 {
     {
-        TForm4 window;
-        window.SetNewScore();
+        HighScoreWindow window;
+        window.enterRecordMode();
         window.show();
         window.close();
     }
-    QCOMPARE(HighScoreName, QString());
-    QCOMPARE(HighScore, 0);
-    QVERIFY(Form1->HighestScore1->isEnabled());
-    QVERIFY(!QFile::exists(SettingsPath));
+    QCOMPARE(highestScoreHolder, QString());
+    QCOMPARE(highestScore, 0);
+    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
+    QVERIFY(!QFile::exists(settingsFilePath));
 }
 
 void TestHighScoreWindow::viewModeShowsOnlyTheHolderAndTheNumber()
 {
-    HighScoreName = QStringLiteral("Bob <b>");
-    HighScore = 312;
-    TForm4 window;
-    window.ViewScore();
+    highestScoreHolder = QStringLiteral("Bob <b>");
+    highestScore = 312;
+    HighScoreWindow window;
+    window.enterViewMode();
     window.show();
 
-    QCOMPARE(window.Label1->text(), QStringLiteral("Bob <b>"));
-    QCOMPARE(window.Label1->textFormat(), Qt::PlainText);
-    QVERIFY(window.Label1->width() >= window.Label1->sizeHint().width());
-    QCOMPARE(window.Label2->text(), QStringLiteral("312"));
-    QVERIFY(!window.Label3->isVisible() && !window.Edit1->isVisible());
-    QTest::mouseClick(window.Button1, Qt::LeftButton);
+    QCOMPARE(window.holderLabel->text(), QStringLiteral("Bob <b>"));
+    QCOMPARE(window.holderLabel->textFormat(), Qt::PlainText);
+    QVERIFY(window.holderLabel->width() >= window.holderLabel->sizeHint().width());
+    QCOMPARE(window.scoreLabel->text(), QStringLiteral("312"));
+    QVERIFY(!window.newScoreLabel->isVisible() && !window.holderEdit->isVisible());
+    QTest::mouseClick(window.okButton, Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    QVERIFY(!QFile::exists(SettingsPath));
+    QVERIFY(!QFile::exists(settingsFilePath));
 }
 
 void TestHighScoreWindow::viewModeShowsTheWholeName_data()
@@ -197,14 +197,14 @@ void TestHighScoreWindow::viewModeShowsTheWholeName_data()
 void TestHighScoreWindow::viewModeShowsTheWholeName()
 {
     QFETCH(const QString, name);
-    HighScoreName = name;
-    TForm4 window;
-    window.ViewScore();
+    highestScoreHolder = name;
+    HighScoreWindow window;
+    window.enterViewMode();
     window.show();
 
-    QCOMPARE(window.Label1->height(), 19);
-    const int uncut = uncutInkOf(name, window.Label1->font());
-    const int shown = inkOf(window.Label1->grab().toImage(), Qt::black);
+    QCOMPARE(window.holderLabel->height(), 19);
+    const int uncut = uncutInkOf(name, window.holderLabel->font());
+    const int shown = inkOf(window.holderLabel->grab().toImage(), Qt::black);
     QVERIFY2(uncut - shown <= uncut / 100,
              qPrintable(QStringLiteral("%1 of %2 pixels of ink cut off")
                                 .arg(uncut - shown)
@@ -229,22 +229,22 @@ void TestHighScoreWindow::nameFieldKeepsWhatTheSettingsFileCanHold()
     QFETCH(QString, entered);
     QFETCH(QString, kept);
 
-    TForm4 window;
-    window.SetNewScore();
-    window.Edit1->clear();
-    window.Edit1->insert(entered);
-    QCOMPARE(window.Edit1->text(), kept);
+    HighScoreWindow window;
+    window.enterRecordMode();
+    window.holderEdit->clear();
+    window.holderEdit->insert(entered);
+    QCOMPARE(window.holderEdit->text(), kept);
 }
 
 void TestHighScoreWindow::backgroundShowsTheColourPair()
 {
-    QFETCH(TColor, start);
-    QFETCH(TColor, end);
+    QFETCH(Color, start);
+    QFETCH(Color, end);
 
-    GradientStartColor = start;
-    GradientEndColor = end;
-    TForm4 window;
-    window.ViewScore();
+    gradientStartColor = start;
+    gradientEndColor = end;
+    HighScoreWindow window;
+    window.enterViewMode();
     window.show();
     verifyBackground(&window, start, end);
 }

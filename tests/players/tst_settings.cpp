@@ -1,5 +1,5 @@
 #include "app/errors.h"
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "players/settings.h"
 #include "players/sharedstate.h"
 #include "players/welcomewindow.h"
@@ -21,8 +21,8 @@ const QByteArray BobsFile = "color1=clRed\r\ncolor2=clNavy\r\nanimation=1\r\nnam
 QStringList rosterItems()
 {
     QStringList items;
-    for (int item = 1; item < Form3->ComboBox1->count(); ++item)
-        items.append(Form3->ComboBox1->itemText(item));
+    for (int item = 1; item < theWelcomeWindow->playerList->count(); ++item)
+        items.append(theWelcomeWindow->playerList->itemText(item));
     return items;
 }
 
@@ -63,42 +63,42 @@ void TestSettings::cleanup()
 
 void TestSettings::missingFileIsCreatedWithTheThreeDefaultLines()
 {
-    LoadSettings();
-    QCOMPARE(fileContents(SettingsPath), "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
-    QCOMPARE(GradientStartColor, clAqua);
-    QCOMPARE(GradientEndColor, clBlue);
-    QVERIFY(!Form1->Animation1->isChecked());
-    QVERIFY(Form3->ComboBox1->isHidden());
-    QVERIFY(Form3->Label2->isHidden());
-    QVERIFY(!Form1->HighestScore1->isEnabled());
-    QCOMPARE(HighScore, 0);
+    loadSettings();
+    QCOMPARE(fileContents(settingsFilePath), "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
+    QCOMPARE(gradientStartColor, Colors::Aqua);
+    QCOMPARE(gradientEndColor, Colors::Blue);
+    QVERIFY(!theGameWindow->animationAction->isChecked());
+    QVERIFY(theWelcomeWindow->playerList->isHidden());
+    QVERIFY(theWelcomeWindow->chooseCaption->isHidden());
+    QVERIFY(!theGameWindow->highestScoreAction->isEnabled());
+    QCOMPARE(highestScore, 0);
 }
 
 void TestSettings::defaultFileLeavesTheAnimationSwitchAlone()
 {
-    Form1->Animation1->setChecked(true);
-    LoadSettings();
-    QVERIFY(Form1->Animation1->isChecked());
+    theGameWindow->animationAction->setChecked(true);
+    loadSettings();
+    QVERIFY(theGameWindow->animationAction->isChecked());
 }
 
 void TestSettings::savedFileLoadsIntoTheWindowsAndSavesUnchanged()
 {
-    writeFileContents(SettingsPath, BobsFile);
-    LoadSettings();
-    QCOMPARE(GradientStartColor, clRed);
-    QCOMPARE(GradientEndColor, clNavy);
-    QVERIFY(Form1->Animation1->isChecked());
+    writeFileContents(settingsFilePath, BobsFile);
+    loadSettings();
+    QCOMPARE(gradientStartColor, Colors::Red);
+    QCOMPARE(gradientEndColor, Colors::Navy);
+    QVERIFY(theGameWindow->animationAction->isChecked());
     QCOMPARE(rosterItems(), QStringList({u"Bob"_s, u"Ann"_s}));
-    QVERIFY(!Form3->ComboBox1->isHidden());
-    QVERIFY(!Form3->Label2->isHidden());
-    QCOMPARE(Form3->ComboBox1->currentIndex(), 1);
-    QCOMPARE(HighScoreName, u"Bob"_s);
-    QCOMPARE(HighScore, 312);
-    QVERIFY(Form1->HighestScore1->isEnabled());
+    QVERIFY(!theWelcomeWindow->playerList->isHidden());
+    QVERIFY(!theWelcomeWindow->chooseCaption->isHidden());
+    QCOMPARE(theWelcomeWindow->playerList->currentIndex(), 1);
+    QCOMPARE(highestScoreHolder, u"Bob"_s);
+    QCOMPARE(highestScore, 312);
+    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
 
-    PlayerName = u"Bob"_s;
-    SaveSettings();
-    QCOMPARE(fileContents(SettingsPath), BobsFile);
+    currentPlayerName = u"Bob"_s;
+    saveSettings();
+    QCOMPARE(fileContents(settingsFilePath), BobsFile);
 }
 
 void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst_data()
@@ -119,40 +119,43 @@ void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst()
     QFETCH(QString, player);
     QFETCH(QByteArray, nameLines);
 
-    writeFileContents(SettingsPath, "name=Ann\r\nname=Bob\r\nname=Cy\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
-    LoadSettings();
-    PlayerName = player;
-    SaveSettings();
-    QCOMPARE(fileContents(SettingsPath), "color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\n" + nameLines);
+    writeFileContents(settingsFilePath,
+                      "name=Ann\r\nname=Bob\r\nname=Cy\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
+    loadSettings();
+    currentPlayerName = player;
+    saveSettings();
+    QCOMPARE(fileContents(settingsFilePath),
+             "color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\n" + nameLines);
 }
 
 void TestSettings::malformedNumberSkipsOnlyItsLine()
 {
-    writeFileContents(SettingsPath,
+    writeFileContents(settingsFilePath,
                       "hscore=500\r\nname=Ann\r\ncolor2=clLime\r\ncolor1=255 \r\n"
                       "name=Bob\r\ncolor2=clRed\r\nhscore=12x\r\nanimation=1\r\n");
     try {
-        LoadSettings();
+        loadSettings();
         QFAIL("the malformed colour was accepted");
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(), u"'255 ' is not a valid integer value"_s);
     }
     QCOMPARE(rosterItems(), QStringList({u"Ann"_s, u"Bob"_s}));
-    QCOMPARE(Form3->ComboBox1->currentIndex(), 1);
-    QCOMPARE(GradientStartColor, clBlack);
-    QCOMPARE(GradientEndColor, clRed);
-    QVERIFY(Form1->Animation1->isChecked());
+    QCOMPARE(theWelcomeWindow->playerList->currentIndex(), 1);
+    QCOMPARE(gradientStartColor, Colors::Black);
+    QCOMPARE(gradientEndColor, Colors::Red);
+    QVERIFY(theGameWindow->animationAction->isChecked());
     // The last step, which drops a score without a holder, still runs.
-    QCOMPARE(HighScore, 0);
-    QVERIFY(!Form1->HighestScore1->isEnabled());
+    QCOMPARE(highestScore, 0);
+    QVERIFY(!theGameWindow->highestScoreAction->isEnabled());
 }
 
 void TestSettings::hugeMalformedLineIsQuotedShort()
 {
     const QByteArray fiftyMegabytes(50 << 20, '7');
-    writeFileContents(SettingsPath, "name=Ann\r\ncolor1=" + fiftyMegabytes + "\r\nname=Bob\r\n");
+    writeFileContents(settingsFilePath,
+                      "name=Ann\r\ncolor1=" + fiftyMegabytes + "\r\nname=Bob\r\n");
     try {
-        LoadSettings();
+        loadSettings();
         QFAIL("the malformed colour was accepted");
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(),
@@ -163,28 +166,28 @@ void TestSettings::hugeMalformedLineIsQuotedShort()
 
 void TestSettings::emptyFileSetsNothingAndStaysEmpty()
 {
-    writeFileContents(SettingsPath, {});
-    LoadSettings();
-    QCOMPARE(GradientStartColor, clBlack);
-    QCOMPARE(GradientEndColor, clBlack);
-    QVERIFY(!Form1->Animation1->isChecked());
-    QVERIFY(Form3->ComboBox1->isHidden());
-    QVERIFY(!Form1->HighestScore1->isEnabled());
-    QVERIFY(QFile::exists(SettingsPath));
-    QCOMPARE(fileContents(SettingsPath), QByteArray());
+    writeFileContents(settingsFilePath, {});
+    loadSettings();
+    QCOMPARE(gradientStartColor, Colors::Black);
+    QCOMPARE(gradientEndColor, Colors::Black);
+    QVERIFY(!theGameWindow->animationAction->isChecked());
+    QVERIFY(theWelcomeWindow->playerList->isHidden());
+    QVERIFY(!theGameWindow->highestScoreAction->isEnabled());
+    QVERIFY(QFile::exists(settingsFilePath));
+    QCOMPARE(fileContents(settingsFilePath), QByteArray());
 }
 
 void TestSettings::unwritableDefaultFileRaisesAndSetsNothing()
 {
     // A path through a regular file cannot be created, even by root.
     const QString blocker = m_program.filePath(u"file"_s);
-    writeFileContents(SettingsPath, {});
-    QVERIFY(QFile::rename(SettingsPath, blocker));
-    SettingsPath = blocker + u"/settings.cfg"_s;
+    writeFileContents(settingsFilePath, {});
+    QVERIFY(QFile::rename(settingsFilePath, blocker));
+    settingsFilePath = blocker + u"/settings.cfg"_s;
 
-    QVERIFY_THROWS_EXCEPTION(InOutError, LoadSettings());
-    QCOMPARE(GradientStartColor, clBlack);
-    QCOMPARE(GradientEndColor, clBlack);
+    QVERIFY_THROWS_EXCEPTION(InOutError, loadSettings());
+    QCOMPARE(gradientStartColor, Colors::Black);
+    QCOMPARE(gradientEndColor, Colors::Black);
 }
 
 QTEST_MAIN(TestSettings)

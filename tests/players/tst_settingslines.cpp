@@ -124,20 +124,20 @@ void TestSettingsLines::nameLines()
 void TestSettingsLines::colorLines_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<TColor>("start");
-    QTest::addColumn<TColor>("end");
+    QTest::addColumn<Color>("start");
+    QTest::addColumn<Color>("end");
 
-    QTest::newRow("name ignoring case") << u"color1=clred"_s << clRed << clBlack;
-    QTest::newRow("space before") << u"color1= 255"_s << clRed << clBlack;
-    QTest::newRow("any separator") << u"color2:clNavy"_s << clBlack << clNavy;
-    QTest::newRow("other case ignored") << u"Color1=clRed"_s << clBlack << clBlack;
+    QTest::newRow("name ignoring case") << u"color1=clred"_s << Colors::Red << Colors::Black;
+    QTest::newRow("space before") << u"color1= 255"_s << Colors::Red << Colors::Black;
+    QTest::newRow("any separator") << u"color2:clNavy"_s << Colors::Black << Colors::Navy;
+    QTest::newRow("other case ignored") << u"Color1=clRed"_s << Colors::Black << Colors::Black;
 }
 
 void TestSettingsLines::colorLines()
 {
     QFETCH(QString, line);
-    QFETCH(TColor, start);
-    QFETCH(TColor, end);
+    QFETCH(Color, start);
+    QFETCH(Color, end);
 
     SettingsState state;
     applySettingsLine(line, state);
@@ -174,8 +174,8 @@ void TestSettingsLines::malformedNumbersChangeNothing()
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(), message);
     }
-    QCOMPARE(state.startColor, clTeal);
-    QCOMPARE(state.endColor, clLime);
+    QCOMPARE(state.startColor, Colors::Teal);
+    QCOMPARE(state.endColor, Colors::Lime);
     QCOMPARE(state.highScore, 40);
 }
 
@@ -221,8 +221,8 @@ void TestSettingsLines::highScoreNeedsItsHolder()
 void TestSettingsLines::emptyFileSetsNothing()
 {
     const SettingsState state = readLines(splitSettingsText(QByteArray()));
-    QCOMPARE(state.startColor, clBlack);
-    QCOMPARE(state.endColor, clBlack);
+    QCOMPARE(state.startColor, Colors::Black);
+    QCOMPARE(state.endColor, Colors::Black);
     QVERIFY(!state.animation);
     QVERIFY(state.roster.isEmpty());
     QVERIFY(!state.highScoreKnown);
@@ -259,8 +259,8 @@ void TestSettingsLines::writerPutsTheCurrentPlayerFirst()
 void TestSettingsLines::writtenFileReadsBack()
 {
     SettingsState state;
-    state.startColor = clRed;
-    state.endColor = clNavy;
+    state.startColor = Colors::Red;
+    state.endColor = Colors::Navy;
     state.animation = true;
     state.roster = QStringList {u"Ann"_s, u"Bob"_s};
     state.highScoreName = u"Bob"_s;
@@ -273,8 +273,8 @@ void TestSettingsLines::writtenFileReadsBack()
                           u"name=Ann"_s, u"hname=Bob"_s, u"hscore=312"_s}));
 
     const SettingsState read = readLines(lines);
-    QCOMPARE(read.startColor, clRed);
-    QCOMPARE(read.endColor, clNavy);
+    QCOMPARE(read.startColor, Colors::Red);
+    QCOMPARE(read.endColor, Colors::Navy);
     QVERIFY(read.animation);
     QCOMPARE(read.roster, QStringList({u"Bob"_s, u"Ann"_s}));
     QCOMPARE(read.highScoreName, u"Bob"_s);
@@ -329,8 +329,8 @@ void TestSettingsLines::defaultLinesGiveAquaToBlue()
     QCOMPARE(lines, QStringList({u"animation=0"_s, u"color1=clAqua"_s, u"color2=clBlue"_s}));
 
     const SettingsState state = readLines(lines);
-    QCOMPARE(state.startColor, clAqua);
-    QCOMPARE(state.endColor, clBlue);
+    QCOMPARE(state.startColor, Colors::Aqua);
+    QCOMPARE(state.endColor, Colors::Blue);
     QVERIFY(!state.animation);
 }
 

@@ -1,4 +1,4 @@
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "game/gamestate.h"
 #include "game/random.h"
 #include "game/rollpacing.h"
@@ -83,40 +83,40 @@ void TestWelcomeWindow::cleanup()
 
 void TestWelcomeWindow::play(const QString &typedName)
 {
-    Form3->PlayersName->setFocus();
-    QTest::keyClicks(Form3->PlayersName, typedName);
-    QTest::mouseClick(Form3->Button1, Qt::LeftButton);
+    theWelcomeWindow->nameEdit->setFocus();
+    QTest::keyClicks(theWelcomeWindow->nameEdit, typedName);
+    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
 }
 
 void TestWelcomeWindow::startGameAs(const QString &name)
 {
-    Form3->show();
+    theWelcomeWindow->show();
     processRandom().setSeed(1);
     play(name);
-    QVERIFY(GameStarted);
-    QCOMPARE(PlayerName, name);
+    QVERIFY(gameStarted);
+    QCOMPARE(currentPlayerName, name);
 }
 
 void TestWelcomeWindow::showForAnotherPlayer()
 {
-    Form1->Playfordifferentplayer1->trigger();
-    QVERIFY(Form3->isVisible());
+    theGameWindow->differentPlayerAction->trigger();
+    QVERIFY(theWelcomeWindow->isVisible());
 }
 
 void TestWelcomeWindow::firstShowingOffersExitAndTheSplash()
 {
-    Form3->show();
-    QCOMPARE(Form3->windowTitle(), u"Welcome to Tovik v2!"_s);
-    QCOMPARE(Form3->size(), QSize(600, 400));
-    QVERIFY(!(Form3->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(Form3->windowFlags() & Qt::WindowMinimizeButtonHint));
-    QCOMPARE(Form3->Image1->pixmap().size(), QSize(600, 400));
-    QVERIFY(Form3->Button2->isVisible());
-    QVERIFY(!Form3->Button3->isVisible());
-    QVERIFY(!Form3->ComboBox1->isVisible());
-    QVERIFY(!Form3->Label2->isVisible());
-    QVERIFY(!Form3->ComboBox1->isEditable());
-    QVERIFY(!Form1->isVisible());
+    theWelcomeWindow->show();
+    QCOMPARE(theWelcomeWindow->windowTitle(), u"Welcome to Tovik v2!"_s);
+    QCOMPARE(theWelcomeWindow->size(), QSize(600, 400));
+    QVERIFY(!(theWelcomeWindow->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(theWelcomeWindow->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QCOMPARE(theWelcomeWindow->splashImage->pixmap().size(), QSize(600, 400));
+    QVERIFY(theWelcomeWindow->exitButton->isVisible());
+    QVERIFY(!theWelcomeWindow->cancelButton->isVisible());
+    QVERIFY(!theWelcomeWindow->playerList->isVisible());
+    QVERIFY(!theWelcomeWindow->chooseCaption->isVisible());
+    QVERIFY(!theWelcomeWindow->playerList->isEditable());
+    QVERIFY(!theGameWindow->isVisible());
 }
 
 void TestWelcomeWindow::firstRunAsksNothingAndSavesTheTypedName()
@@ -124,11 +124,11 @@ void TestWelcomeWindow::firstRunAsksNothingAndSavesTheTypedName()
     const MessageBoxAnswers answers;
     startGameAs(u"Ann"_s);
     QVERIFY(answers.boxes().isEmpty());
-    QVERIFY(Form3->PlayerAccepted);
-    QVERIFY(Form1->isVisible());
-    QVERIFY(!Form3->isVisible());
-    QCOMPARE(Form1->RollsLabel->text(), u"1"_s);
-    QCOMPARE(fileContents(SettingsPath), DefaultLines + "name=Ann\r\n");
+    QVERIFY(theWelcomeWindow->playerAccepted);
+    QVERIFY(theGameWindow->isVisible());
+    QVERIFY(!theWelcomeWindow->isVisible());
+    QCOMPARE(theGameWindow->rollsLabel->text(), u"1"_s);
+    QCOMPARE(fileContents(settingsFilePath), DefaultLines + "name=Ann\r\n");
 }
 
 void TestWelcomeWindow::noNameGivesTheNoticeAndKeepsTheWindow_data()
@@ -146,59 +146,59 @@ void TestWelcomeWindow::noNameGivesTheNoticeAndKeepsTheWindow()
     QFETCH(QString, typed);
 
     if (!file.isEmpty())
-        writeFileContents(SettingsPath, file);
-    Form3->show();
-    const QByteArray before = fileContents(SettingsPath);
+        writeFileContents(settingsFilePath, file);
+    theWelcomeWindow->show();
+    const QByteArray before = fileContents(settingsFilePath);
 
     const MessageBoxAnswers answers({Ok});
     play(typed);
     QCOMPARE(answers.texts(), QStringList {NoNameNotice});
     QCOMPARE(answers.boxes().constFirst().title, u"Warning"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Warning);
-    QVERIFY(!Form3->PlayerAccepted);
-    QVERIFY(Form3->isVisible());
-    QVERIFY(!Form1->isVisible());
-    QVERIFY(!GameStarted);
-    QVERIFY(PlayerName.isEmpty());
-    QCOMPARE(fileContents(SettingsPath), before);
+    QVERIFY(!theWelcomeWindow->playerAccepted);
+    QVERIFY(theWelcomeWindow->isVisible());
+    QVERIFY(!theGameWindow->isVisible());
+    QVERIFY(!gameStarted);
+    QVERIFY(currentPlayerName.isEmpty());
+    QCOMPARE(fileContents(settingsFilePath), before);
 }
 
 void TestWelcomeWindow::typedNameLosesTheBlanksAroundIt()
 {
-    Form3->show();
+    theWelcomeWindow->show();
     play(u"  Ann Lee "_s);
-    QCOMPARE(PlayerName, u"Ann Lee"_s);
+    QCOMPARE(currentPlayerName, u"Ann Lee"_s);
 }
 
 void TestWelcomeWindow::typingSelectsNewPlayerAndChoosingARosterNameEmptiesTheField()
 {
-    writeFileContents(SettingsPath, AnnAndBob);
-    Form3->show();
-    QCOMPARE(Form3->ComboBox1->currentText(), u"Ann"_s);
+    writeFileContents(settingsFilePath, AnnAndBob);
+    theWelcomeWindow->show();
+    QCOMPARE(theWelcomeWindow->playerList->currentText(), u"Ann"_s);
 
-    Form3->PlayersName->setFocus();
-    QTest::keyClick(Form3->PlayersName, Qt::Key_Shift);
-    QCOMPARE(Form3->ComboBox1->currentIndex(), 0);
-    QTest::keyClicks(Form3->PlayersName, u"Cy"_s);
+    theWelcomeWindow->nameEdit->setFocus();
+    QTest::keyClick(theWelcomeWindow->nameEdit, Qt::Key_Shift);
+    QCOMPARE(theWelcomeWindow->playerList->currentIndex(), 0);
+    QTest::keyClicks(theWelcomeWindow->nameEdit, u"Cy"_s);
 
-    Form3->ComboBox1->setFocus();
-    QTest::keyClick(Form3->ComboBox1, Qt::Key_Down);
-    QCOMPARE(Form3->ComboBox1->currentText(), u"Ann"_s);
-    QVERIFY(Form3->PlayersName->text().isEmpty());
+    theWelcomeWindow->playerList->setFocus();
+    QTest::keyClick(theWelcomeWindow->playerList, Qt::Key_Down);
+    QCOMPARE(theWelcomeWindow->playerList->currentText(), u"Ann"_s);
+    QVERIFY(theWelcomeWindow->nameEdit->text().isEmpty());
 
-    QTest::mouseClick(Form3->Button1, Qt::LeftButton);
-    QCOMPARE(PlayerName, u"Ann"_s);
-    QCOMPARE(fileContents(SettingsPath), DefaultLines + "name=Ann\r\nname=Bob\r\n");
+    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
+    QCOMPARE(currentPlayerName, u"Ann"_s);
+    QCOMPARE(fileContents(settingsFilePath), DefaultLines + "name=Ann\r\nname=Bob\r\n");
 }
 
 void TestWelcomeWindow::choosingNewPlayerKeepsTheTypedName()
 {
-    writeFileContents(SettingsPath, AnnAndBob);
-    Form3->show();
-    Form3->PlayersName->setText(u"Cy"_s);
-    Form3->ComboBox1->setCurrentIndex(0);
-    Q_EMIT Form3->ComboBox1->activated(0);
-    QCOMPARE(Form3->PlayersName->text(), u"Cy"_s);
+    writeFileContents(settingsFilePath, AnnAndBob);
+    theWelcomeWindow->show();
+    theWelcomeWindow->nameEdit->setText(u"Cy"_s);
+    theWelcomeWindow->playerList->setCurrentIndex(0);
+    Q_EMIT theWelcomeWindow->playerList->activated(0);
+    QCOMPARE(theWelcomeWindow->nameEdit->text(), u"Cy"_s);
 }
 
 void TestWelcomeWindow::playDuringAGameAsksFirst_data()
@@ -226,29 +226,29 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
     QFETCH(QString, answer);
 
     startGameAs(u"Ann"_s);
-    QTest::mouseClick(Form1->RollButton, Qt::LeftButton);
-    QCOMPARE(Form1->RollsLabel->text(), u"2"_s);
+    QTest::mouseClick(theGameWindow->rollButton, Qt::LeftButton);
+    QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
     showForAnotherPlayer();
-    const QByteArray before = fileContents(SettingsPath);
+    const QByteArray before = fileContents(settingsFilePath);
 
     const MessageBoxAnswers answers({answer});
-    Form3->PlayersName->clear();
+    theWelcomeWindow->nameEdit->clear();
     play(typed);
     QCOMPARE(answers.texts(), QStringList {question});
     QCOMPARE(answers.boxes().constFirst().title, u"Warning"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Warning);
     QCOMPARE(answers.boxes().constFirst().format, Qt::PlainText);
     if (answer == Yes) {
-        QCOMPARE(PlayerName, typed);
-        QVERIFY(!Form3->isVisible());
-        QCOMPARE(Form1->RollsLabel->text(), u"1"_s);
-        QVERIFY(fileContents(SettingsPath)
+        QCOMPARE(currentPlayerName, typed);
+        QVERIFY(!theWelcomeWindow->isVisible());
+        QCOMPARE(theGameWindow->rollsLabel->text(), u"1"_s);
+        QVERIFY(fileContents(settingsFilePath)
                         .startsWith(DefaultLines + "name=" + typed.toUtf8() + "\r\n"));
     } else {
-        QCOMPARE(PlayerName, u"Ann"_s);
-        QVERIFY(Form3->isVisible());
-        QCOMPARE(Form1->RollsLabel->text(), u"2"_s);
-        QCOMPARE(fileContents(SettingsPath), before);
+        QCOMPARE(currentPlayerName, u"Ann"_s);
+        QVERIFY(theWelcomeWindow->isVisible());
+        QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
+        QCOMPARE(fileContents(settingsFilePath), before);
     }
 }
 
@@ -256,136 +256,138 @@ void TestWelcomeWindow::newPlayerWithNothingTypedDuringAGameAsksThenGivesTheNoti
 {
     startGameAs(u"Ann"_s);
     showForAnotherPlayer();
-    Form3->PlayersName->clear();
+    theWelcomeWindow->nameEdit->clear();
 
     const MessageBoxAnswers answers({Yes, Ok});
-    QTest::mouseClick(Form3->Button1, Qt::LeftButton);
+    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
     QCOMPARE(answers.texts(), (QStringList {OtherPlayerQuestion, NoNameNotice}));
-    QVERIFY(!Form3->PlayerAccepted);
-    QVERIFY(Form3->isVisible());
-    QCOMPARE(PlayerName, u"Ann"_s);
+    QVERIFY(!theWelcomeWindow->playerAccepted);
+    QVERIFY(theWelcomeWindow->isVisible());
+    QCOMPARE(currentPlayerName, u"Ann"_s);
 }
 
 void TestWelcomeWindow::laterShowingOffersCancelAndReadsNothing()
 {
     startGameAs(u"Ann"_s);
-    writeFileContents(SettingsPath, "name=Zed\r\ncolor1=clRed\r\n");
+    writeFileContents(settingsFilePath, "name=Zed\r\ncolor1=clRed\r\n");
     showForAnotherPlayer();
-    QVERIFY(Form3->Button3->isVisible());
-    QVERIFY(!Form3->Button2->isVisible());
-    QVERIFY(Form3->ComboBox1->isHidden());
-    QCOMPARE(GradientStartColor, clAqua);
+    QVERIFY(theWelcomeWindow->cancelButton->isVisible());
+    QVERIFY(!theWelcomeWindow->exitButton->isVisible());
+    QVERIFY(theWelcomeWindow->playerList->isHidden());
+    QCOMPARE(gradientStartColor, Colors::Aqua);
 }
 
 void TestWelcomeWindow::cancelLeavesTheGameUntouched()
 {
     startGameAs(u"Ann"_s);
-    Form1->Image2MouseDown();
-    QTest::mouseClick(Form1->RollButton, Qt::LeftButton);
-    QTest::mouseClick(Form1->ChanceButton, Qt::LeftButton);
-    const GameState game = Form1->game();
-    const QByteArray file = fileContents(SettingsPath);
+    theGameWindow->toggleHoldOfDie2();
+    QTest::mouseClick(theGameWindow->rollButton, Qt::LeftButton);
+    QTest::mouseClick(theGameWindow->chanceButton, Qt::LeftButton);
+    const GameState game = theGameWindow->game();
+    const QByteArray file = fileContents(settingsFilePath);
 
     showForAnotherPlayer();
-    QTest::keyClicks(Form3->PlayersName, u"Bob"_s);
-    QTest::mouseClick(Form3->Button3, Qt::LeftButton);
-    QVERIFY(!Form3->isVisible());
-    QCOMPARE(Form1->game().DiceValues, game.DiceValues);
-    QCOMPARE(Form1->game().HeldDice, game.HeldDice);
-    QCOMPARE(Form1->game().RollCount, game.RollCount);
-    QCOMPARE(Form1->game().PendingPoints, game.PendingPoints);
-    QVERIFY(Form1->game().ItemSelected);
-    QCOMPARE(PlayerName, u"Ann"_s);
-    QCOMPARE(fileContents(SettingsPath), file);
+    QTest::keyClicks(theWelcomeWindow->nameEdit, u"Bob"_s);
+    QTest::mouseClick(theWelcomeWindow->cancelButton, Qt::LeftButton);
+    QVERIFY(!theWelcomeWindow->isVisible());
+    QCOMPARE(theGameWindow->game().diceValues, game.diceValues);
+    QCOMPARE(theGameWindow->game().heldDice, game.heldDice);
+    QCOMPARE(theGameWindow->game().rollCount, game.rollCount);
+    QCOMPARE(theGameWindow->game().pendingPoints, game.pendingPoints);
+    QVERIFY(theGameWindow->game().categorySelected);
+    QCOMPARE(currentPlayerName, u"Ann"_s);
+    QCOMPARE(fileContents(settingsFilePath), file);
 }
 
 void TestWelcomeWindow::malformedFileShowsTheErrorAndTheWindowAnyway()
 {
-    writeFileContents(SettingsPath, "name=Ann\r\ncolor1=255 \r\nname=Bob\r\n");
+    writeFileContents(settingsFilePath, "name=Ann\r\ncolor1=255 \r\nname=Bob\r\n");
     const MessageBoxAnswers answers({Ok});
-    Form3->show();
+    theWelcomeWindow->show();
     QCOMPARE(answers.texts(), QStringList {u"'255 ' is not a valid integer value."_s});
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
-    QVERIFY(Form3->isVisible());
-    QCOMPARE(Form3->ComboBox1->count(), 3);
-    QCOMPARE(Form3->ComboBox1->currentText(), u"Ann"_s);
+    QVERIFY(theWelcomeWindow->isVisible());
+    QCOMPARE(theWelcomeWindow->playerList->count(), 3);
+    QCOMPARE(theWelcomeWindow->playerList->currentText(), u"Ann"_s);
 }
 
 void TestWelcomeWindow::failedSaveAfterPlayShowsTheErrorAndNoGame()
 {
     // A path through a regular file cannot be written, even by root.
-    Form3->show();
-    SettingsPath = m_program.filePath(u"settings.cfg/settings.cfg"_s);
+    theWelcomeWindow->show();
+    settingsFilePath = m_program.filePath(u"settings.cfg/settings.cfg"_s);
 
     const MessageBoxAnswers answers({Ok});
     play(u"Ann"_s);
     QCOMPARE(answers.boxes().size(), 1);
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
-    QVERIFY(Form3->isVisible());
-    QVERIFY(!Form1->isVisible());
-    QVERIFY(!GameStarted);
-    QCOMPARE(PlayerName, u"Ann"_s);
-    QVERIFY(Form3->PlayerAccepted);
+    QVERIFY(theWelcomeWindow->isVisible());
+    QVERIFY(!theGameWindow->isVisible());
+    QVERIFY(!gameStarted);
+    QCOMPARE(currentPlayerName, u"Ann"_s);
+    QVERIFY(theWelcomeWindow->playerAccepted);
 }
 
 void TestWelcomeWindow::pastedLineBreakNeverReachesTheFile()
 {
-    Form3->show();
-    Form3->PlayersName->insert(u"Eve\r\nhname=Eve\nhscore=999"_s);
-    QTest::mouseClick(Form3->Button1, Qt::LeftButton);
-    QCOMPARE(PlayerName, u"Evehname=Evehscore=9"_s);
-    QCOMPARE(fileContents(SettingsPath), DefaultLines + "name=Evehname=Evehscore=9\r\n");
+    theWelcomeWindow->show();
+    theWelcomeWindow->nameEdit->insert(u"Eve\r\nhname=Eve\nhscore=999"_s);
+    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
+    QCOMPARE(currentPlayerName, u"Evehname=Evehscore=9"_s);
+    QCOMPARE(fileContents(settingsFilePath), DefaultLines + "name=Evehname=Evehscore=9\r\n");
 }
 
 void TestWelcomeWindow::playIsInertWhileTheDiceTumble()
 {
     startGameAs(u"Ann"_s);
-    Form1->Animation1->trigger();
+    theGameWindow->animationAction->trigger();
     showForAnotherPlayer();
-    Form3->PlayersName->setText(u"Bob"_s);
+    theWelcomeWindow->nameEdit->setText(u"Bob"_s);
 
     const MessageBoxAnswers answers({Yes});
     // Alt+P clicks "Play!" a moment late, and the dice start to tumble before that.
-    Form3->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form3));
-    QTest::keyClick(Form3, Qt::Key_P, Qt::AltModifier);
-    QVERIFY(Form3->Button1->isDown());
-    const QSignalSpy lateClick(Form3->Button1, &QPushButton::clicked);
+    theWelcomeWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(theWelcomeWindow));
+    QTest::keyClick(theWelcomeWindow, Qt::Key_P, Qt::AltModifier);
+    QVERIFY(theWelcomeWindow->playButton->isDown());
+    const QSignalSpy lateClick(theWelcomeWindow->playButton, &QPushButton::clicked);
     bool checked = false;
-    QTimer::singleShot(0, Form3, [&] {
+    QTimer::singleShot(0, theWelcomeWindow, [&] {
         checked = true;
-        QVERIFY(Form1->isRolling());
-        QVERIFY(!Form3->Button1->isEnabled());
+        QVERIFY(theGameWindow->isRolling());
+        QVERIFY(!theWelcomeWindow->playButton->isEnabled());
         QTRY_VERIFY(!lateClick.isEmpty());
-        QTest::mouseClick(Form3->Button1, Qt::LeftButton);
-        QTest::keyClick(Form3, Qt::Key_P, Qt::AltModifier);
-        QCOMPARE(PlayerName, u"Ann"_s);
-        QCOMPARE(Form1->RollsLabel->text(), u"2"_s);
+        QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
+        QTest::keyClick(theWelcomeWindow, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(currentPlayerName, u"Ann"_s);
+        QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
     });
-    QTest::mouseClick(Form1->RollButton, Qt::LeftButton);
+    QTest::mouseClick(theGameWindow->rollButton, Qt::LeftButton);
     QVERIFY(checked);
     QVERIFY(answers.boxes().isEmpty());
-    QVERIFY(Form3->Button1->isEnabled());
-    QCOMPARE(Form1->RollsLabel->text(), u"2"_s);
+    QVERIFY(theWelcomeWindow->playButton->isEnabled());
+    QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
 
-    QTest::mouseClick(Form3->Button1, Qt::LeftButton);
+    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
     QCOMPARE(answers.texts(), QStringList {OtherPlayerQuestion});
-    QCOMPARE(PlayerName, u"Bob"_s);
+    QCOMPARE(currentPlayerName, u"Bob"_s);
 }
 
 QTEST_MAIN(TestWelcomeWindow)
 // The fields carry their captions as labels, the window shows as a window rather than a filler.
 void TestWelcomeWindow::screenReadersMeetAWindowWithLabelledFields()
 {
-    Form3->show();
+    theWelcomeWindow->show();
     const auto accessible
             = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
-    QCOMPARE(accessible(Form3)->role(), QAccessible::Window);
-    QCOMPARE(accessible(Form3->PlayersName)->text(QAccessible::Name), u"New Player's Name:"_s);
-    for (auto [field, caption] : {std::pair<QWidget *, QLabel *> {Form3->ComboBox1, Form3->Label2},
-                                  {Form3->PlayersName, Form3->Label1}}) {
+    QCOMPARE(accessible(theWelcomeWindow)->role(), QAccessible::Window);
+    QCOMPARE(accessible(theWelcomeWindow->nameEdit)->text(QAccessible::Name),
+             u"New Player's Name:"_s);
+    for (auto [field, caption] : {std::pair<QWidget *, QLabel *>{theWelcomeWindow->playerList,
+                                                                 theWelcomeWindow->chooseCaption},
+                                  {theWelcomeWindow->nameEdit, theWelcomeWindow->nameCaption}}) {
         const auto labels = accessible(field)->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->object(), caption);

@@ -1,6 +1,6 @@
 #include "widgets/transparentimage.h"
 
-#include "widgets/kitbitmaplist.h"
+#include "widgets/diefaceimages.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -52,7 +52,7 @@ void TestTransparentImage::keyColourShowsWhatLiesBehind_data()
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QColor>("shown");
 
-    const QImage face = TKitBitmapList().Bitmap(5);
+    const QImage face = DieFaceImages().faceImage(5);
     QTest::newRow("top-left corner") << face << QPoint(0, 0) << Behind;
     QTest::newRow("bottom-right corner") << face << QPoint(95, 95) << Behind;
     QTest::newRow("face") << face << QPoint(48, 48) << QColor(Qt::white);
@@ -81,9 +81,9 @@ void TestTransparentImage::keyColourShowsWhatLiesBehind()
 
 void TestTransparentImage::newPictureReplacesTheOldOne()
 {
-    const TKitBitmapList faces;
-    m_image->setPicture(faces.Bitmap(0));
-    m_image->setPicture(faces.Bitmap(1));
+    const DieFaceImages faces;
+    m_image->setPicture(faces.faceImage(0));
+    m_image->setPicture(faces.faceImage(1));
     const QImage window = m_window->grab().toImage();
     QCOMPARE(window.pixelColor(ImageOrigin + QPoint(48, 47)), QColor(Qt::white));
     QCOMPARE(window.pixelColor(ImageOrigin + QPoint(23, 22)), QColor(Qt::black));

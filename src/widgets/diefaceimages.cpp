@@ -1,4 +1,4 @@
-#include "widgets/kitbitmaplist.h"
+#include "widgets/diefaceimages.h"
 
 #include "app/errors.h"
 
@@ -6,18 +6,19 @@ namespace {
 constexpr int FaceCount = 6;
 }
 
-TKitBitmapList::TKitBitmapList()
+DieFaceImages::DieFaceImages()
 {
-    m_bitmaps.reserve(FaceCount);
+    m_faceImages.reserve(FaceCount);
     for (int face = 1; face <= FaceCount; ++face)
-        m_bitmaps.append(ScaledPicture::fromFiles(QStringLiteral(":/dice/face%1.bmp").arg(face)));
+        m_faceImages.append(
+                ScaledPicture::fromFiles(QStringLiteral(":/dice/face%1.bmp").arg(face)));
 }
 
-const ScaledPicture &TKitBitmapList::Picture(int index) const
+const ScaledPicture &DieFaceImages::Picture(int index) const
 {
     if (index < 0 || index >= count())
         throw TovikError(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return m_bitmaps.at(index);
+    return m_faceImages.at(index);
 }
 
 ScaledPicture heldMarkerPicture()

@@ -1,21 +1,21 @@
 #pragma once
 
 #include "widgets/activatable.h"
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QWidget>
 
 // A colour swatch: its whole area in one colour, clickable with the left button, Space, Enter
 // or a screen reader's Press action. Screen readers hear the colour as its name.
-class TKitPanelFill : public QWidget, public Activatable
+class ColorSwatch : public QWidget, public Activatable
 {
     Q_OBJECT
 
 public:
-    explicit TKitPanelFill(QWidget *parent = nullptr);
+    explicit ColorSwatch(QWidget *parent = nullptr);
 
-    TColor Color() const { return m_color; }
-    void setColor(TColor color);
+    Color color() const { return m_color; }
+    void setColor(Color color);
 
     void activate() override;
     QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
@@ -32,6 +32,6 @@ protected:
 private:
     void nameColor();
 
-    TColor m_color = clBtnFace;
+    Color m_color = Colors::ButtonFace;
     bool m_leftPressed = false;
 };

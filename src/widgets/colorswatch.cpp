@@ -1,17 +1,17 @@
-#include "widgets/kitpanelfill.h"
+#include "widgets/colorswatch.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-TKitPanelFill::TKitPanelFill(QWidget *parent) : QWidget(parent)
+ColorSwatch::ColorSwatch(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     makeActivatable(this);
     nameColor();
 }
 
-void TKitPanelFill::setColor(TColor color)
+void ColorSwatch::setColor(Color color)
 {
     if (color == m_color)
         return;
@@ -20,7 +20,7 @@ void TKitPanelFill::setColor(TColor color)
     update();
 }
 
-void TKitPanelFill::nameColor()
+void ColorSwatch::nameColor()
 {
     const QColor shown = toQColor(m_color);
     setAccessibleName(QStringLiteral("Colour: red %1, green %2, blue %3")
@@ -29,12 +29,12 @@ void TKitPanelFill::nameColor()
                               .arg(shown.blue()));
 }
 
-void TKitPanelFill::activate()
+void ColorSwatch::activate()
 {
     Q_EMIT clicked();
 }
 
-void TKitPanelFill::keyPressEvent(QKeyEvent *event)
+void ColorSwatch::keyPressEvent(QKeyEvent *event)
 {
     if (isActivationKey(event))
         activate();
@@ -42,20 +42,20 @@ void TKitPanelFill::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void TKitPanelFill::paintEvent(QPaintEvent *)
+void ColorSwatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_color));
     drawFocusFrame(this, painter);
 }
 
-void TKitPanelFill::mousePressEvent(QMouseEvent *event)
+void ColorSwatch::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_leftPressed = true;
 }
 
-void TKitPanelFill::mouseReleaseEvent(QMouseEvent *event)
+void ColorSwatch::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;

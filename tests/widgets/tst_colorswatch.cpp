@@ -1,10 +1,10 @@
-#include "widgets/kitpanelfill.h"
+#include "widgets/colorswatch.h"
 
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
-class TestKitPanelFill : public QObject
+class TestColorSwatch : public QObject
 {
     Q_OBJECT
 
@@ -18,34 +18,34 @@ private Q_SLOTS:
     void screenReadersHearTheColourAndCanPressIt();
 
 private:
-    TKitPanelFill *m_swatch = nullptr;
+    ColorSwatch *m_swatch = nullptr;
 };
 
-void TestKitPanelFill::init()
+void TestColorSwatch::init()
 {
-    m_swatch = new TKitPanelFill;
+    m_swatch = new ColorSwatch;
     m_swatch->resize(49, 49);
 }
 
-void TestKitPanelFill::cleanup()
+void TestColorSwatch::cleanup()
 {
     delete m_swatch;
 }
 
-void TestKitPanelFill::fillsItsWholeAreaWithItsColour_data()
+void TestColorSwatch::fillsItsWholeAreaWithItsColour_data()
 {
     QTest::addColumn<bool>("setColour");
-    QTest::addColumn<TColor>("colour");
+    QTest::addColumn<Color>("colour");
 
-    QTest::newRow("button face by default") << false << clBtnFace;
-    QTest::newRow("named colour") << true << clTeal;
-    QTest::newRow("system colour") << true << clGrayText;
+    QTest::newRow("button face by default") << false << Colors::ButtonFace;
+    QTest::newRow("named colour") << true << Colors::Teal;
+    QTest::newRow("system colour") << true << Colors::GrayText;
 }
 
-void TestKitPanelFill::fillsItsWholeAreaWithItsColour()
+void TestColorSwatch::fillsItsWholeAreaWithItsColour()
 {
     QFETCH(bool, setColour);
-    QFETCH(TColor, colour);
+    QFETCH(Color, colour);
 
     if (setColour)
         m_swatch->setColor(colour);
@@ -57,7 +57,7 @@ void TestKitPanelFill::fillsItsWholeAreaWithItsColour()
     }
 }
 
-void TestKitPanelFill::clickNeedsTheLeftButtonPressedAndReleasedOverIt_data()
+void TestColorSwatch::clickNeedsTheLeftButtonPressedAndReleasedOverIt_data()
 {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QPoint>("releaseAt");
@@ -69,30 +69,30 @@ void TestKitPanelFill::clickNeedsTheLeftButtonPressedAndReleasedOverIt_data()
     QTest::newRow("right click") << Qt::RightButton << QPoint(20, 20) << false;
 }
 
-void TestKitPanelFill::clickNeedsTheLeftButtonPressedAndReleasedOverIt()
+void TestColorSwatch::clickNeedsTheLeftButtonPressedAndReleasedOverIt()
 {
     QFETCH(Qt::MouseButton, button);
     QFETCH(QPoint, releaseAt);
     QFETCH(bool, clicked);
 
-    QSignalSpy clicks(m_swatch, &TKitPanelFill::clicked);
+    QSignalSpy clicks(m_swatch, &ColorSwatch::clicked);
     QTest::mousePress(m_swatch, button, {}, QPoint(10, 10));
     QTest::mouseRelease(m_swatch, button, {}, releaseAt);
     QCOMPARE(clicks.size(), clicked ? 1 : 0);
 }
 
-QTEST_MAIN(TestKitPanelFill)
-void TestKitPanelFill::screenReadersHearTheColourAndCanPressIt()
+QTEST_MAIN(TestColorSwatch)
+void TestColorSwatch::screenReadersHearTheColourAndCanPressIt()
 {
-    m_swatch->setColor(clTeal);
+    m_swatch->setColor(Colors::Teal);
     m_swatch->show();
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_swatch);
     QCOMPARE(accessible->text(QAccessible::Name),
              QStringLiteral("Colour: red 0, green 128, blue 128"));
-    QSignalSpy clicks(m_swatch, &TKitPanelFill::clicked);
+    QSignalSpy clicks(m_swatch, &ColorSwatch::clicked);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTest::keyClick(m_swatch, Qt::Key_Space);
     QCOMPARE(clicks.count(), 2);
 }
 
-#include "tst_kitpanelfill.moc"
+#include "tst_colorswatch.moc"

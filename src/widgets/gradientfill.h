@@ -1,24 +1,24 @@
 #pragma once
 
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QWidget>
 
-class TKitGradient;
+class Gradient;
 
 // The gradient background of a window. It lies under every other control at a fixed place and
 // size, leaves the mouse to the window, and repaints at once when its gradient changes.
-class TKitFill : public QWidget
+class GradientFill : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TKitFill(QWidget *parent = nullptr);
+    explicit GradientFill(QWidget *parent = nullptr);
 
-    TKitGradient *Gradient() const { return m_gradient; }
+    Gradient *gradient() const { return m_gradient; }
 
     // Sets the gradient's start colour, then its end colour; each change repaints at once.
-    void setColors(TColor start, TColor end);
+    void setColors(Color start, Color end);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -26,5 +26,5 @@ protected:
 private:
     void gradientChanged();
 
-    TKitGradient *m_gradient;
+    Gradient *m_gradient;
 };

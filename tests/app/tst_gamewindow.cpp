@@ -1,12 +1,12 @@
-#include "app/mainwindow.h"
+#include "app/gamewindow.h"
 #include "app/pressbutton.h"
-#include "players/highscorewindow.h"
-#include "windowtesting.h"
 #include "game/random.h"
 #include "game/rollpacing.h"
+#include "players/highscorewindow.h"
 #include "players/sharedstate.h"
 #include "widgets/announcer.h"
 #include "widgets/dieface.h"
+#include "windowtesting.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -20,27 +20,28 @@
 
 namespace {
 
-const QStringList WelcomeTexts = {
-        QStringLiteral("Hey there! Welcome to Tovik!"),
-        QStringLiteral("Hey, Ann! My name is CPU ... I will be assisting you."),
-        QStringLiteral("Ann ... art thou ready for some hardcore Tovik playing?")};
-const QStringList OutOfRollsTexts = {
-        QStringLiteral("Ack! No more turns left! Please select your score from the remaining "
-                       "items below."),
-        QStringLiteral("WHAT IS THIS?! No more rolls?! Oh well, choose your score.")};
-const QStringList RemarkTexts = {
-        QStringLiteral("Woohoo you can do a lot with that! Trust me ... tehe."),
-        QStringLiteral("...just don't mess up what you are aiming towards!"),
-        QStringLiteral("Aren't quintox games like this fun?"),
-        QStringLiteral("I'm starting to get excited!"), QStringLiteral("I hope you're listening to me!")};
+const QStringList WelcomeTexts
+        = {QStringLiteral("Hey there! Welcome to Tovik!"),
+           QStringLiteral("Hey, Ann! My name is CPU ... I will be assisting you."),
+           QStringLiteral("Ann ... art thou ready for some hardcore Tovik playing?")};
+const QStringList OutOfRollsTexts
+        = {QStringLiteral("Ack! No more turns left! Please select your score from the remaining "
+                          "items below."),
+           QStringLiteral("WHAT IS THIS?! No more rolls?! Oh well, choose your score.")};
+const QStringList RemarkTexts
+        = {QStringLiteral("Woohoo you can do a lot with that! Trust me ... tehe."),
+           QStringLiteral("...just don't mess up what you are aiming towards!"),
+           QStringLiteral("Aren't quintox games like this fun?"),
+           QStringLiteral("I'm starting to get excited!"),
+           QStringLiteral("I hope you're listening to me!")};
 const QStringList GameOverTexts = {QStringLiteral("Game Over."),
                                    QStringLiteral("Finally this game is over! See you later!"),
                                    QStringLiteral("Nice game ... shall we play again?")};
 const QStringList UnselectTexts = {
         QStringLiteral("Wait a minute... are you SURE you do not want that item for your score?"),
         QStringLiteral("Heh."), QStringLiteral("I might have done that... then again, maybe not.")};
-const QString Refusal =
-        QStringLiteral("To select a different item, you must click \"Un-Select Item\" first.");
+const QString Refusal
+        = QStringLiteral("To select a different item, you must click \"Un-Select Item\" first.");
 
 // The seed that makes the next plain roll, with these dice held, show the wanted values on the
 // free dice. A message drawn from messageChoices texts may come first. The search is
@@ -73,7 +74,7 @@ enum class Activation { LeftClick, RightPress, MiddlePress, Space, PressAction }
 Q_DECLARE_METATYPE(LateClickRace)
 Q_DECLARE_METATYPE(Activation)
 
-class TestMainWindow : public QObject
+class TestGameWindow : public QObject
 {
     Q_OBJECT
 
@@ -123,49 +124,50 @@ private:
     TransparentImage *image(int die) const;
     static void activate(QWidget *widget, Activation activation);
 
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<GameWindow> m_form;
 };
 
-void TestMainWindow::init()
+void TestGameWindow::init()
 {
     RollPacing::setEnabled(false);
-    PlayerName = QStringLiteral("Ann");
-    HighScore = 1000000; // games end without a record unless a test asks for one
-    GradientStartColor = clAqua;
-    GradientEndColor = clBlue;
-    m_form = std::make_unique<TForm1>();
-    Form1 = m_form.get();
+    currentPlayerName = QStringLiteral("Ann");
+    highestScore = 1000000; // games end without a record unless a test asks for one
+    gradientStartColor = Colors::Aqua;
+    gradientEndColor = Colors::Blue;
+    m_form = std::make_unique<GameWindow>();
+    theGameWindow = m_form.get();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
 
-void TestMainWindow::cleanup()
+void TestGameWindow::cleanup()
 {
-    Form1 = nullptr;
+    theGameWindow = nullptr;
     m_form.reset();
 }
 
-void TestMainWindow::roll(const Dice &wanted)
+void TestGameWindow::roll(const Dice &wanted)
 {
     // A commit clears every hold; the third roll of a turn announces itself before the dice move.
     const GameState &game = m_form->game();
-    const bool thirdRoll = !game.ItemSelected && game.RollCount == 2;
-    const std::array<quint8, 5> held = game.ItemSelected ? std::array<quint8, 5>{} : game.HeldDice;
+    const bool thirdRoll = !game.categorySelected && game.rollCount == 2;
+    const std::array<quint8, 5> held
+            = game.categorySelected ? std::array<quint8, 5>{} : game.heldDice;
     processRandom().setSeed(seedForRoll(wanted, held, thirdRoll ? 2 : 0));
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
 }
 
-void TestMainWindow::selectAndCommit(Category category, const Dice &nextRoll)
+void TestGameWindow::selectAndCommit(Category category, const Dice &nextRoll)
 {
     QTest::mouseClick(m_form->categoryButton(category), Qt::LeftButton);
-    QVERIFY(m_form->game().ItemSelected);
+    QVERIFY(m_form->game().categorySelected);
     roll(nextRoll);
 }
 
 // Every turn rolls 1 2 3 4 6 once and scores the next category, to the end of the game.
-void TestMainWindow::playThirteenTurns()
+void TestGameWindow::playThirteenTurns()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({1, 2, 3, 4, 6});
     for (int i = 0; i < CategoryCount; ++i) {
         QTest::mouseClick(m_form->categoryButton(Category(i)), Qt::LeftButton);
@@ -173,19 +175,20 @@ void TestMainWindow::playThirteenTurns()
     }
 }
 
-bool TestMainWindow::menusEnabled() const
+bool TestGameWindow::menusEnabled() const
 {
-    return m_form->Game1->menuAction()->isEnabled() && m_form->Options1->menuAction()->isEnabled()
-            && m_form->Help1->menuAction()->isEnabled();
+    return m_form->gameMenu->menuAction()->isEnabled()
+            && m_form->optionsMenu->menuAction()->isEnabled()
+            && m_form->helpMenu->menuAction()->isEnabled();
 }
 
-TransparentImage *TestMainWindow::image(int die) const
+TransparentImage *TestGameWindow::image(int die) const
 {
-    return std::array{m_form->Image1, m_form->Image2, m_form->Image3, m_form->Image4,
-                      m_form->Image5}[std::size_t(die)];
+    return std::array{m_form->die1, m_form->die2, m_form->die3, m_form->die4,
+                      m_form->die5}[std::size_t(die)];
 }
 
-void TestMainWindow::activate(QWidget *widget, Activation activation)
+void TestGameWindow::activate(QWidget *widget, Activation activation)
 {
     switch (activation) {
     case Activation::LeftClick:
@@ -202,8 +205,8 @@ void TestMainWindow::activate(QWidget *widget, Activation activation)
         QTest::keyClick(widget, Qt::Key_Space);
         break;
     case Activation::PressAction: {
-        QAccessibleActionInterface *actions =
-                QAccessible::queryAccessibleInterface(widget)->actionInterface();
+        QAccessibleActionInterface *actions
+                = QAccessible::queryAccessibleInterface(widget)->actionInterface();
         const QStringList names = actions->actionNames();
         QVERIFY(!names.isEmpty());
         actions->doAction(names.first());
@@ -212,92 +215,94 @@ void TestMainWindow::activate(QWidget *widget, Activation activation)
     }
 }
 
-void TestMainWindow::controlsBeforeTheFirstGame()
+void TestGameWindow::controlsBeforeTheFirstGame()
 {
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Tovik v2"));
     QCOMPARE(m_form->centralWidget()->size(), QSize(600, 400));
-    QVERIFY(m_form->NewGameButton->isVisible() && m_form->NewGameButton->isEnabled());
-    QVERIFY(!m_form->RollButton->isVisible());
-    QVERIFY(m_form->UnSelectButton->isVisible() && !m_form->UnSelectButton->isEnabled());
+    QVERIFY(m_form->newGameButton->isVisible() && m_form->newGameButton->isEnabled());
+    QVERIFY(!m_form->rollButton->isVisible());
+    QVERIFY(m_form->unselectButton->isVisible() && !m_form->unselectButton->isEnabled());
     for (int i = 0; i < CategoryCount; ++i)
         QVERIFY(!m_form->categoryButton(Category(i))->isVisible());
-    QVERIFY(!m_form->Held1->isVisible());
-    QVERIFY(!m_form->Image1->hasPicture());
+    QVERIFY(!m_form->heldMarker1->isVisible());
+    QVERIFY(!m_form->die1->hasPicture());
     QVERIFY(menusEnabled());
-    QVERIFY(!m_form->HighestScore1->isEnabled());
-    QVERIFY(!m_form->Animation1->isChecked());
-    QCOMPARE(m_form->CPUMessage->text(), QStringLiteral("Click new game to play!!"));
+    QVERIFY(!m_form->highestScoreAction->isEnabled());
+    QVERIFY(!m_form->animationAction->isChecked());
+    QCOMPARE(m_form->commentLabel->text(), QStringLiteral("Click new game to play!!"));
 
-    QTest::mousePress(m_form->Image1, Qt::LeftButton);
-    QVERIFY(!m_form->Held1->isVisible());
+    QTest::mousePress(m_form->die1, Qt::LeftButton);
+    QVERIFY(!m_form->heldMarker1->isVisible());
 }
 
-void TestMainWindow::newGameRollsOnceAndGreetsThePlayer()
+void TestGameWindow::newGameRollsOnceAndGreetsThePlayer()
 {
     processRandom().setSeed(7);
-    QTest::mouseClick(m_form->NewGameButton, Qt::LeftButton);
-    QVERIFY(GameStarted);
-    QVERIFY(!m_form->NewGameButton->isVisible());
-    QVERIFY(m_form->RollButton->isVisible() && m_form->RollButton->isEnabled());
-    QVERIFY(!m_form->UnSelectButton->isEnabled());
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
-    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("0"));
-    QVERIFY2(WelcomeTexts.contains(m_form->CPUMessage->text()), qPrintable(m_form->CPUMessage->text()));
+    QTest::mouseClick(m_form->newGameButton, Qt::LeftButton);
+    QVERIFY(gameStarted);
+    QVERIFY(!m_form->newGameButton->isVisible());
+    QVERIFY(m_form->rollButton->isVisible() && m_form->rollButton->isEnabled());
+    QVERIFY(!m_form->unselectButton->isEnabled());
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("1"));
+    QCOMPARE(m_form->scoreLabel->text(), QStringLiteral("0"));
+    QVERIFY2(WelcomeTexts.contains(m_form->commentLabel->text()),
+             qPrintable(m_form->commentLabel->text()));
     for (int i = 0; i < CategoryCount; ++i) {
         QVERIFY(m_form->categoryButton(Category(i))->isVisible());
         QVERIFY(m_form->categoryButton(Category(i))->isEnabled());
     }
     for (int die = 0; die < 5; ++die) {
         QVERIFY(image(die)->hasPicture());
-        const qint32 value = m_form->game().DiceValues[std::size_t(die)];
-        QCOMPARE(image(die)->picture(), m_form->KitBitmapList1.Bitmap(value - 1));
+        const qint32 value = m_form->game().diceValues[std::size_t(die)];
+        QCOMPARE(image(die)->picture(), m_form->dieFaceImages.faceImage(value - 1));
     }
 
     roll({1, 2, 3, 4, 5});
-    QVERIFY2(RemarkTexts.contains(m_form->CPUMessage->text()), qPrintable(m_form->CPUMessage->text()));
+    QVERIFY2(RemarkTexts.contains(m_form->commentLabel->text()),
+             qPrintable(m_form->commentLabel->text()));
 }
 
-void TestMainWindow::thirdRollRunsOutOfRollsUntilACategoryIsSelected()
+void TestGameWindow::thirdRollRunsOutOfRollsUntilACategoryIsSelected()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({1, 1, 2, 2, 3});
     roll({3, 3, 4, 5, 6});
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("3"));
-    QVERIFY(!m_form->RollButton->isEnabled());
-    QVERIFY(OutOfRollsTexts.contains(m_form->CPUMessage->text()));
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("3"));
+    QVERIFY(!m_form->rollButton->isEnabled());
+    QVERIFY(OutOfRollsTexts.contains(m_form->commentLabel->text()));
 
-    QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
-    QCOMPARE(m_form->CPUMessage->text(),
+    QTest::mouseClick(m_form->chanceButton, Qt::LeftButton);
+    QCOMPARE(m_form->commentLabel->text(),
              QStringLiteral("If you select this item, your score will be +21 points. Press "
                             "\"ROLL\" to continue and keep this score."));
-    QVERIFY(m_form->RollButton->isEnabled());
-    QVERIFY(m_form->UnSelectButton->isEnabled());
-    QVERIFY(m_form->ChanceButton->isVisible() && !m_form->ChanceButton->isEnabled());
+    QVERIFY(m_form->rollButton->isEnabled());
+    QVERIFY(m_form->unselectButton->isEnabled());
+    QVERIFY(m_form->chanceButton->isVisible() && !m_form->chanceButton->isEnabled());
 
-    QTest::mouseClick(m_form->UnSelectButton, Qt::LeftButton);
-    QVERIFY(UnselectTexts.contains(m_form->CPUMessage->text()));
-    QVERIFY(!m_form->RollButton->isEnabled());
-    QVERIFY(m_form->ChanceButton->isEnabled());
-    QCOMPARE(m_form->game().PendingPoints, 0);
+    QTest::mouseClick(m_form->unselectButton, Qt::LeftButton);
+    QVERIFY(UnselectTexts.contains(m_form->commentLabel->text()));
+    QVERIFY(!m_form->rollButton->isEnabled());
+    QVERIFY(m_form->chanceButton->isEnabled());
+    QCOMPARE(m_form->game().pendingPoints, 0);
 
-    QTest::mouseClick(m_form->FullHouseButton, Qt::LeftButton);
-    QVERIFY(m_form->CPUMessage->text().contains(QStringLiteral("+0 points")));
+    QTest::mouseClick(m_form->fullHouseButton, Qt::LeftButton);
+    QVERIFY(m_form->commentLabel->text().contains(QStringLiteral("+0 points")));
 }
 
-void TestMainWindow::secondSelectionIsRefusedAndChangesNothing()
+void TestGameWindow::secondSelectionIsRefusedAndChangesNothing()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({6, 6, 6, 2, 2});
-    QTest::mouseClick(m_form->FullHouseButton, Qt::LeftButton);
-    QCOMPARE(m_form->game().PendingPoints, 25);
-    QTest::mouseClick(m_form->SixesButton, Qt::LeftButton);
-    QCOMPARE(m_form->CPUMessage->text(), Refusal);
-    QCOMPARE(m_form->game().PendingPoints, 25);
-    QCOMPARE(m_form->game().PendingSubTotalPoints, 0);
-    QVERIFY(m_form->SixesButton->isEnabled());
+    QTest::mouseClick(m_form->fullHouseButton, Qt::LeftButton);
+    QCOMPARE(m_form->game().pendingPoints, 25);
+    QTest::mouseClick(m_form->sixesButton, Qt::LeftButton);
+    QCOMPARE(m_form->commentLabel->text(), Refusal);
+    QCOMPARE(m_form->game().pendingPoints, 25);
+    QCOMPARE(m_form->game().pendingSubTotalPoints, 0);
+    QVERIFY(m_form->sixesButton->isEnabled());
 }
 
-void TestMainWindow::onesAndTwosAnswerEveryActivationOnce_data()
+void TestGameWindow::onesAndTwosAnswerEveryActivationOnce_data()
 {
     QTest::addColumn<Category>("category");
     QTest::addColumn<Activation>("activation");
@@ -310,132 +315,134 @@ void TestMainWindow::onesAndTwosAnswerEveryActivationOnce_data()
 }
 
 // Without a mouse, Ones and Twos still score; a click's release never acts a second time.
-void TestMainWindow::onesAndTwosAnswerEveryActivationOnce()
+void TestGameWindow::onesAndTwosAnswerEveryActivationOnce()
 {
     QFETCH(Category, category);
     QFETCH(Activation, activation);
     QFETCH(qint32, points);
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({1, 1, 1, 2, 3});
     auto *button = static_cast<PressButton *>(m_form->categoryButton(category));
     QSignalSpy activations(button, &PressButton::activated);
 
-    QTest::mouseClick(m_form->ThreesButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->threesButton, Qt::LeftButton);
     activate(button, activation);
     QTRY_COMPARE(activations.count(), 1);
-    QCOMPARE(m_form->CPUMessage->text(), Refusal);
-    QCOMPARE(m_form->game().PendingPoints, 3);
+    QCOMPARE(m_form->commentLabel->text(), Refusal);
+    QCOMPARE(m_form->game().pendingPoints, 3);
 
-    QTest::mouseClick(m_form->UnSelectButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->unselectButton, Qt::LeftButton);
     activate(button, activation);
     QTRY_VERIFY(!button->isEnabled());
-    QCOMPARE(m_form->game().PendingPoints, points);
+    QCOMPARE(m_form->game().pendingPoints, points);
     QCOMPARE(activations.count(), 2);
 }
 
-void TestMainWindow::otherCategoriesAnswerClicksAndTheKeyboardOnly()
+void TestGameWindow::otherCategoriesAnswerClicksAndTheKeyboardOnly()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({3, 3, 3, 1, 2});
-    QTest::mouseClick(m_form->ThreesButton, Qt::RightButton);
-    QVERIFY(!m_form->game().ItemSelected);
-    m_form->ThreesButton->setFocus();
-    QTest::keyClick(m_form->ThreesButton, Qt::Key_Space);
-    QVERIFY(m_form->game().ItemSelected);
-    QCOMPARE(m_form->game().PendingPoints, 9);
+    QTest::mouseClick(m_form->threesButton, Qt::RightButton);
+    QVERIFY(!m_form->game().categorySelected);
+    m_form->threesButton->setFocus();
+    QTest::keyClick(m_form->threesButton, Qt::Key_Space);
+    QVERIFY(m_form->game().categorySelected);
+    QCOMPARE(m_form->game().pendingPoints, 9);
 }
 
-void TestMainWindow::heldDiceKeepTheirValuesAndTheRollStillCounts()
+void TestGameWindow::heldDiceKeepTheirValuesAndTheRollStillCounts()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({4, 4, 1, 2, 4});
-    QTest::mousePress(m_form->Image1, Qt::LeftButton);
-    QTest::mousePress(m_form->Image2, Qt::RightButton);
-    QTest::mousePress(m_form->Image5, Qt::MiddleButton);
-    QVERIFY(m_form->Held1->isVisible() && m_form->Held2->isVisible() && m_form->Held5->isVisible());
-    QVERIFY(!m_form->Held3->isVisible());
+    QTest::mousePress(m_form->die1, Qt::LeftButton);
+    QTest::mousePress(m_form->die2, Qt::RightButton);
+    QTest::mousePress(m_form->die5, Qt::MiddleButton);
+    QVERIFY(m_form->heldMarker1->isVisible() && m_form->heldMarker2->isVisible()
+            && m_form->heldMarker5->isVisible());
+    QVERIFY(!m_form->heldMarker3->isVisible());
 
     roll({4, 4, 6, 6, 4});
-    QCOMPARE(m_form->game().DiceValues, (Dice{4, 4, 6, 6, 4}));
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("3"));
+    QCOMPARE(m_form->game().diceValues, (Dice{4, 4, 6, 6, 4}));
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("3"));
 
-    for (TransparentImage *die : {m_form->Image3, m_form->Image4})
+    for (TransparentImage *die : {m_form->die3, m_form->die4})
         QTest::mousePress(die, Qt::LeftButton);
-    QTest::mousePress(m_form->Image1, Qt::LeftButton);
-    QVERIFY(!m_form->Held1->isVisible());
-    QTest::mousePress(m_form->Image1, Qt::LeftButton);
-    QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
+    QTest::mousePress(m_form->die1, Qt::LeftButton);
+    QVERIFY(!m_form->heldMarker1->isVisible());
+    QTest::mousePress(m_form->die1, Qt::LeftButton);
+    QTest::mouseClick(m_form->chanceButton, Qt::LeftButton);
     roll({2, 2, 2, 2, 2});
-    QVERIFY(!m_form->Held1->isVisible() && !m_form->Held3->isVisible());
-    QCOMPARE(m_form->game().DiceValues, (Dice{2, 2, 2, 2, 2}));
+    QVERIFY(!m_form->heldMarker1->isVisible() && !m_form->heldMarker3->isVisible());
+    QCOMPARE(m_form->game().diceValues, (Dice{2, 2, 2, 2, 2}));
 
     // All five held: the values stay and the roll counts.
     for (int die = 0; die < 5; ++die)
         QTest::mousePress(image(die), Qt::LeftButton);
     processRandom().setSeed(99);
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
-    QCOMPARE(m_form->game().DiceValues, (Dice{2, 2, 2, 2, 2}));
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    QCOMPARE(m_form->game().diceValues, (Dice{2, 2, 2, 2, 2}));
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("2"));
 }
 
-void TestMainWindow::commitWithBonusShowsTheBonusAndNoRemark()
+void TestGameWindow::commitWithBonusShowsTheBonusAndNoRemark()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     const Dice sixes = {6, 6, 6, 6, 6};
     roll(sixes);
     selectAndCommit(Category::Sixes, {5, 5, 5, 5, 5}); // 30
     selectAndCommit(Category::Fives, {4, 4, 4, 4, 1}); // 55
     selectAndCommit(Category::Fours, {1, 2, 3, 4, 5}); // 71
-    QCOMPARE(m_form->SubTotalLabel->text(), QStringLiteral("71"));
-    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("106"));
-    const QStringList subTotalTexts = {
-            QStringLiteral("Cool! You got the sub total bonus of +35 points!"),
-            QStringLiteral("Your sub total is 71. Here is your +35 points bonus!"),
-            QStringLiteral("+35 point bonus!!")};
-    QVERIFY2(subTotalTexts.contains(m_form->CPUMessage->text()), qPrintable(m_form->CPUMessage->text()));
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
+    QCOMPARE(m_form->subTotalLabel->text(), QStringLiteral("71"));
+    QCOMPARE(m_form->scoreLabel->text(), QStringLiteral("106"));
+    const QStringList subTotalTexts
+            = {QStringLiteral("Cool! You got the sub total bonus of +35 points!"),
+               QStringLiteral("Your sub total is 71. Here is your +35 points bonus!"),
+               QStringLiteral("+35 point bonus!!")};
+    QVERIFY2(subTotalTexts.contains(m_form->commentLabel->text()),
+             qPrintable(m_form->commentLabel->text()));
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("1"));
 }
 
-void TestMainWindow::combinedBonusAddsExactly135()
+void TestGameWindow::combinedBonusAddsExactly135()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({6, 6, 6, 6, 6});
     selectAndCommit(Category::FiveOfAKind, {5, 5, 5, 5, 1}); // 50, armed
-    selectAndCommit(Category::Fives, {4, 4, 4, 4, 2});       // sub total 20
-    selectAndCommit(Category::Fours, {6, 6, 6, 6, 6});       // 36
-    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("86"));
-    selectAndCommit(Category::Sixes, {1, 2, 3, 4, 6});       // 66: +30 +135
-    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("251"));
-    QCOMPARE(m_form->SubTotalLabel->text(), QStringLiteral("66"));
+    selectAndCommit(Category::Fives, {4, 4, 4, 4, 2}); // sub total 20
+    selectAndCommit(Category::Fours, {6, 6, 6, 6, 6}); // 36
+    QCOMPARE(m_form->scoreLabel->text(), QStringLiteral("86"));
+    selectAndCommit(Category::Sixes, {1, 2, 3, 4, 6}); // 66: +30 +135
+    QCOMPARE(m_form->scoreLabel->text(), QStringLiteral("251"));
+    QCOMPARE(m_form->subTotalLabel->text(), QStringLiteral("66"));
     const QStringList combinedTexts = {
             QStringLiteral("Whoa! Awesome bonus! You got both the extra quintox bonus and the sub "
                            "total bonus! +135 points!"),
             QStringLiteral("Extra quintox and sub total bonus have been added! Good job! +135 "
                            "points!")};
-    QVERIFY(combinedTexts.contains(m_form->CPUMessage->text()));
+    QVERIFY(combinedTexts.contains(m_form->commentLabel->text()));
 }
 
-void TestMainWindow::thirteenthCommitEndsTheGame()
+void TestGameWindow::thirteenthCommitEndsTheGame()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({1, 2, 3, 4, 6});
     for (int i = 0; i < CategoryCount; ++i) {
         QTest::mouseClick(m_form->categoryButton(Category(i)), Qt::LeftButton);
         roll({1, 2, 3, 4, 6});
         QVERIFY(!m_form->categoryButton(Category(i))->isVisible());
     }
-    QCOMPARE(m_form->game().TurnsScored, 13);
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
-    QVERIFY(GameOverTexts.contains(m_form->CPUMessage->text()));
-    QVERIFY(m_form->NewGameButton->isVisible() && m_form->NewGameButton->isEnabled());
-    QVERIFY(!m_form->RollButton->isVisible());
-    QVERIFY(!m_form->UnSelectButton->isEnabled());
+    QCOMPARE(m_form->game().turnsScored, 13);
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("1"));
+    QVERIFY(GameOverTexts.contains(m_form->commentLabel->text()));
+    QVERIFY(m_form->newGameButton->isVisible() && m_form->newGameButton->isEnabled());
+    QVERIFY(!m_form->rollButton->isVisible());
+    QVERIFY(!m_form->unselectButton->isEnabled());
     QVERIFY(menusEnabled());
-    QTest::mousePress(m_form->Image2, Qt::LeftButton);
-    QVERIFY(!m_form->Held2->isVisible());
+    QTest::mousePress(m_form->die2, Qt::LeftButton);
+    QVERIFY(!m_form->heldMarker2->isVisible());
 }
 
-void TestMainWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow_data()
+void TestGameWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow_data()
 {
     QTest::addColumn<qint32>("highScore");
     QTest::addColumn<bool>("opens");
@@ -445,43 +452,43 @@ void TestMainWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow_data()
     QTest::newRow("a tie") << 62 << false;
 }
 
-void TestMainWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow()
+void TestGameWindow::onlyAScoreAboveTheHighestOpensTheRecordWindow()
 {
     QFETCH(qint32, highScore);
     QFETCH(bool, opens);
-    HighScore = highScore;
+    highestScore = highScore;
     QString recorded;
-    ModalAnswer<TForm4> answer([&](TForm4 *window) {
-        recorded = window->Label3->text();
+    ModalAnswer<HighScoreWindow> answer([&](HighScoreWindow *window) {
+        recorded = window->newScoreLabel->text();
         window->reject();
     });
     playThirteenTurns();
-    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("62"));
+    QCOMPARE(m_form->scoreLabel->text(), QStringLiteral("62"));
     QCOMPARE(answer.answered(), opens);
     QCOMPARE(recorded, opens ? QStringLiteral("62") : QString());
-    QCOMPARE(m_form->HighestScore1->isEnabled(), opens);
-    QTest::mousePress(m_form->Image1, Qt::LeftButton);
-    QVERIFY(!m_form->Held1->isVisible());
+    QCOMPARE(m_form->highestScoreAction->isEnabled(), opens);
+    QTest::mousePress(m_form->die1, Qt::LeftButton);
+    QVERIFY(!m_form->heldMarker1->isVisible());
 }
 
-void TestMainWindow::menuItemsOpenTheirWindowsModally_data()
+void TestGameWindow::menuItemsOpenTheirWindowsModally_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("key");
     QTest::addColumn<QByteArray>("windowClass");
-    QTest::newRow("F1") << QString() << int(Qt::Key_F1) << QByteArray("THelpForm");
-    QTest::newRow("F3") << QString() << int(Qt::Key_F3) << QByteArray("TPrefForm");
-    QTest::newRow("About") << QStringLiteral("&About") << 0 << QByteArray("TForm2");
-    QTest::newRow("Highest Score") << QStringLiteral("&Highest Score...") << 0
-                                   << QByteArray("TForm4");
+    QTest::newRow("F1") << QString() << int(Qt::Key_F1) << QByteArray("HelpWindow");
+    QTest::newRow("F3") << QString() << int(Qt::Key_F3) << QByteArray("ColorSchemeDialog");
+    QTest::newRow("About") << QStringLiteral("&About") << 0 << QByteArray("AboutWindow");
+    QTest::newRow("Highest Score")
+            << QStringLiteral("&Highest Score...") << 0 << QByteArray("HighScoreWindow");
 }
 
-void TestMainWindow::menuItemsOpenTheirWindowsModally()
+void TestGameWindow::menuItemsOpenTheirWindowsModally()
 {
     QFETCH(QString, item);
     QFETCH(int, key);
     QFETCH(QByteArray, windowClass);
-    m_form->HighestScore1->setEnabled(true);
+    m_form->highestScoreAction->setEnabled(true);
     QByteArray opened;
     const QWindow *transientParent = nullptr;
     ModalAnswer<QDialog> answer([&](QDialog *window) {
@@ -504,57 +511,57 @@ void TestMainWindow::menuItemsOpenTheirWindowsModally()
     QVERIFY(m_form->findChildren<QDialog *>().isEmpty());
 }
 
-void TestMainWindow::newGameInTheMiddleRestartsWithAllCategories()
+void TestGameWindow::newGameInTheMiddleRestartsWithAllCategories()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({6, 6, 6, 6, 1});
     selectAndCommit(Category::Sixes, {1, 1, 2, 2, 3});
-    QTest::mousePress(m_form->Image1, Qt::LeftButton);
-    QTest::mouseClick(m_form->OnesButton, Qt::LeftButton);
+    QTest::mousePress(m_form->die1, Qt::LeftButton);
+    QTest::mouseClick(m_form->onesButton, Qt::LeftButton);
     QTest::keyClick(m_form.get(), Qt::Key_F2);
-    QCOMPARE(m_form->ScoreLabel->text(), QStringLiteral("0"));
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("1"));
-    QVERIFY(!m_form->game().ItemSelected);
-    QVERIFY(!m_form->Held1->isVisible());
+    QCOMPARE(m_form->scoreLabel->text(), QStringLiteral("0"));
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("1"));
+    QVERIFY(!m_form->game().categorySelected);
+    QVERIFY(!m_form->heldMarker1->isVisible());
     for (int i = 0; i < CategoryCount; ++i)
         QVERIFY(m_form->categoryButton(Category(i))->isVisible()
                 && m_form->categoryButton(Category(i))->isEnabled());
 }
 
-void TestMainWindow::animatedRollLocksTheWindowWhileTheDiceTumble()
+void TestGameWindow::animatedRollLocksTheWindowWhileTheDiceTumble()
 {
-    m_form->New1->trigger();
-    m_form->Animation1->trigger();
-    QVERIFY(m_form->Animation1->isChecked());
+    m_form->newGameAction->trigger();
+    m_form->animationAction->trigger();
+    QVERIFY(m_form->animationAction->isChecked());
 
     bool checked = false;
     QTimer::singleShot(0, m_form.get(), [&] {
         checked = true;
-        QVERIFY(m_form->game().DiceLocked);
+        QVERIFY(m_form->game().diceLocked);
         QVERIFY(!menusEnabled());
-        QVERIFY(!m_form->RollButton->isEnabled());
-        QVERIFY(!m_form->NewGameButton->isEnabled());
-        QVERIFY(!m_form->UnSelectButton->isEnabled());
+        QVERIFY(!m_form->rollButton->isEnabled());
+        QVERIFY(!m_form->newGameButton->isEnabled());
+        QVERIFY(!m_form->unselectButton->isEnabled());
         for (int i = 0; i < CategoryCount; ++i)
             QVERIFY(!m_form->categoryButton(Category(i))->isEnabled());
-        QTest::mousePress(m_form->Image3, Qt::LeftButton);
-        QVERIFY(!m_form->Held3->isVisible());
-        const int score = m_form->game().Score;
+        QTest::mousePress(m_form->die3, Qt::LeftButton);
+        QVERIFY(!m_form->heldMarker3->isVisible());
+        const int score = m_form->game().score;
         QTest::keyClick(m_form.get(), Qt::Key_F2);
-        m_form->New1->trigger(); // as a screen reader may, past the disabled menu
-        QCOMPARE(m_form->game().Score, score);
-        QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+        m_form->newGameAction->trigger(); // as a screen reader may, past the disabled menu
+        QCOMPARE(m_form->game().score, score);
+        QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("2"));
     });
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     QVERIFY(checked);
-    QVERIFY(!m_form->game().DiceLocked);
+    QVERIFY(!m_form->game().diceLocked);
     QVERIFY(menusEnabled());
-    QVERIFY(m_form->RollButton->isEnabled());
-    QVERIFY(!m_form->Held3->isVisible());
-    QVERIFY(RemarkTexts.contains(m_form->CPUMessage->text()));
+    QVERIFY(m_form->rollButton->isEnabled());
+    QVERIFY(!m_form->heldMarker3->isVisible());
+    QVERIFY(RemarkTexts.contains(m_form->commentLabel->text()));
 }
 
-void TestMainWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps_data()
+void TestGameWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps_data()
 {
     QTest::addColumn<QList<int>>("heldDice");
     QTest::addColumn<int>("faceChanges");
@@ -566,69 +573,69 @@ void TestMainWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps_data()
     QTest::newRow("all held") << QList<int>{0, 1, 2, 3, 4} << 0;
 }
 
-void TestMainWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps()
+void TestGameWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps()
 {
     QFETCH(QList<int>, heldDice);
     QFETCH(int, faceChanges);
-    m_form->New1->trigger();
-    m_form->Animation1->trigger();
+    m_form->newGameAction->trigger();
+    m_form->animationAction->trigger();
     for (int die : heldDice)
         QTest::mousePress(image(die), Qt::LeftButton);
-    const Dice before = m_form->game().DiceValues;
+    const Dice before = m_form->game().diceValues;
     const int changesBefore = m_form->diceDisplay().faceChanges();
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     QCOMPARE(m_form->diceDisplay().faceChanges() - changesBefore, faceChanges);
     for (int die : heldDice)
-        QCOMPARE(m_form->game().DiceValues[std::size_t(die)], before[std::size_t(die)]);
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
+        QCOMPARE(m_form->game().diceValues[std::size_t(die)], before[std::size_t(die)]);
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("2"));
 }
 
-void TestMainWindow::animatedThirdRollLeavesRollDisabled()
+void TestGameWindow::animatedThirdRollLeavesRollDisabled()
 {
-    m_form->New1->trigger();
-    m_form->Animation1->trigger();
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    m_form->newGameAction->trigger();
+    m_form->animationAction->trigger();
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     bool outOfRollsWhileTumbling = false;
     QTimer::singleShot(0, m_form.get(), [&] {
-        outOfRollsWhileTumbling = OutOfRollsTexts.contains(m_form->CPUMessage->text());
+        outOfRollsWhileTumbling = OutOfRollsTexts.contains(m_form->commentLabel->text());
     });
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     QVERIFY(outOfRollsWhileTumbling);
-    QVERIFY(!m_form->RollButton->isEnabled());
-    QVERIFY(m_form->NewGameButton->isEnabled());
-    QVERIFY(OutOfRollsTexts.contains(m_form->CPUMessage->text()));
+    QVERIFY(!m_form->rollButton->isEnabled());
+    QVERIFY(m_form->newGameButton->isEnabled());
+    QVERIFY(OutOfRollsTexts.contains(m_form->commentLabel->text()));
 }
 
-void TestMainWindow::facesShowTheBackgroundInTheirCorners()
+void TestGameWindow::facesShowTheBackgroundInTheirCorners()
 {
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     const QImage window = m_form->centralWidget()->grab().toImage();
-    const QPoint corner = m_form->Image1->geometry().topLeft();
+    const QPoint corner = m_form->die1->geometry().topLeft();
     const QColor background = window.pixelColor(corner.x() - 2, corner.y());
     QCOMPARE(window.pixelColor(corner), background);
     // The 9-pixel strip right of the 96-pixel face shows the background too.
-    QCOMPARE(window.pixelColor(m_form->Image5->geometry().left() + 100, corner.y() + 50).rgb(),
-             window.pixelColor(m_form->Image5->geometry().right() + 5, corner.y() + 50).rgb());
+    QCOMPARE(window.pixelColor(m_form->die5->geometry().left() + 100, corner.y() + 50).rgb(),
+             window.pixelColor(m_form->die5->geometry().right() + 5, corner.y() + 50).rgb());
     // The face itself is drawn: its centre is not the background.
     QVERIFY(window.pixelColor(corner + QPoint(48, 48)) != background);
 }
 
-void TestMainWindow::backgroundIsBandedFromAquaToBlue()
+void TestGameWindow::backgroundIsBandedFromAquaToBlue()
 {
     const QImage window = m_form->centralWidget()->grab().toImage();
     const auto rowColor = [&](int y) { return fromQColor(window.pixelColor(0, y)); };
-    QCOMPARE(rowColor(0), TColor(0x00FFFF00));
-    QCOMPARE(rowColor(1), TColor(0x00FFFF00));
-    QCOMPARE(rowColor(2), TColor(0x00FFFE00));
-    QCOMPARE(rowColor(201), TColor(0x00FF7F00));
-    QCOMPARE(rowColor(399), TColor(0x00FF0000));
+    QCOMPARE(rowColor(0), Color(0x00FFFF00));
+    QCOMPARE(rowColor(1), Color(0x00FFFF00));
+    QCOMPARE(rowColor(2), Color(0x00FFFE00));
+    QCOMPARE(rowColor(201), Color(0x00FF7F00));
+    QCOMPARE(rowColor(399), Color(0x00FF0000));
 }
 
 // "CPU" fills its 33-pixel label as one line of 27-pixel Tahoma set at the label's top: the
 // capitals stand on the baseline 27 pixels down.
-void TestMainWindow::cpuStandsOnTheBaselineOfItsLayout()
+void TestGameWindow::cpuStandsOnTheBaselineOfItsLayout()
 {
-    const QImage image = Form1->CPU->grab().toImage();
+    const QImage image = theGameWindow->commentatorLabel->grab().toImage();
     int lowestInkedRow = -1;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -639,69 +646,69 @@ void TestMainWindow::cpuStandsOnTheBaselineOfItsLayout()
     QCOMPARE(lowestInkedRow, 26);
 }
 
-void TestMainWindow::numberKeysHoldDiceUnderTheRulesOfAClick()
+void TestGameWindow::numberKeysHoldDiceUnderTheRulesOfAClick()
 {
     QTest::keyClick(m_form.get(), Qt::Key_1);
-    QVERIFY(!m_form->Held1->isVisible());
+    QVERIFY(!m_form->heldMarker1->isVisible());
 
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     QTest::keyClick(m_form.get(), Qt::Key_1);
     QTest::keyClick(m_form.get(), Qt::Key_5);
     QVERIFY(m_form->game().isHeld(0) && m_form->game().isHeld(4));
-    QVERIFY(m_form->Held1->isVisible() && m_form->Held5->isVisible());
+    QVERIFY(m_form->heldMarker1->isVisible() && m_form->heldMarker5->isVisible());
     QTest::keyClick(m_form.get(), Qt::Key_5);
-    QVERIFY(!m_form->Held5->isVisible());
+    QVERIFY(!m_form->heldMarker5->isVisible());
     // A key held down toggles once: its repeats do nothing.
     QTest::simulateEvent(m_form.get(), true, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
-    QVERIFY(m_form->Held1->isVisible());
+    QVERIFY(m_form->heldMarker1->isVisible());
 
-    m_form->Animation1->trigger();
+    m_form->animationAction->trigger();
     bool tried = false;
     QTimer::singleShot(0, m_form.get(), [&] {
         QTest::keyClick(m_form.get(), Qt::Key_3);
         tried = true;
     });
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     QVERIFY(tried);
     QVERIFY(!m_form->game().isHeld(2));
 
     // The keys never choose Ones or Twos.
     QTest::keyClick(m_form.get(), Qt::Key_1);
-    QVERIFY(!m_form->game().ItemSelected);
+    QVERIFY(!m_form->game().categorySelected);
 }
 
-void TestMainWindow::screenReadersHearTheDiceAndTheLabels()
+void TestGameWindow::screenReadersHearTheDiceAndTheLabels()
 {
     const auto spoken = [](QWidget *widget, QAccessible::Text text = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(widget)->text(text);
     };
-    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3"));
-    QCOMPARE(spoken(m_form->Image3, QAccessible::Description), QStringLiteral("Click to HOLD"));
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3"));
+    QCOMPARE(spoken(m_form->die3, QAccessible::Description), QStringLiteral("Click to HOLD"));
 
-    m_form->New1->trigger();
+    m_form->newGameAction->trigger();
     roll({2, 4, 5, 1, 6});
-    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 5"));
-    QTest::mousePress(m_form->Image3, Qt::LeftButton);
-    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 5, held"));
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 5"));
+    QTest::mousePress(m_form->die3, Qt::LeftButton);
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 5, held"));
     roll({2, 4, 5, 3, 3});
-    QCOMPARE(spoken(m_form->Image5), QStringLiteral("Die 5: 3"));
-    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 5, held"));
+    QCOMPARE(spoken(m_form->die5), QStringLiteral("Die 5: 3"));
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 5, held"));
 
-    QCOMPARE(spoken(m_form->RollsLabel), QStringLiteral("Rolls: 3"));
-    QCOMPARE(spoken(m_form->ScoreLabel), QStringLiteral("Score: 0"));
-    QCOMPARE(spoken(m_form->SubTotalLabel), QStringLiteral("Sub total: 0"));
-    QVERIFY(spoken(m_form->CPUMessage).startsWith(QStringLiteral("CPU says: ")));
-    QCOMPARE(spoken(m_form->SmStraightButton), QStringLiteral("Small Straight"));
-    QCOMPARE(spoken(m_form->QuintoxButton, QAccessible::Description),
+    QCOMPARE(spoken(m_form->rollsLabel), QStringLiteral("Rolls: 3"));
+    QCOMPARE(spoken(m_form->scoreLabel), QStringLiteral("Score: 0"));
+    QCOMPARE(spoken(m_form->subTotalLabel), QStringLiteral("Sub total: 0"));
+    QVERIFY(spoken(m_form->commentLabel).startsWith(QStringLiteral("CPU says: ")));
+    QCOMPARE(spoken(m_form->smallStraightButton), QStringLiteral("Small Straight"));
+    QCOMPARE(spoken(m_form->fiveOfAKindButton, QAccessible::Description),
              QStringLiteral("Score this turn as Tovik!"));
 
-    QTest::mouseClick(m_form->ThreesButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->threesButton, Qt::LeftButton);
     roll({1, 1, 1, 1, 2});
-    QCOMPARE(spoken(m_form->Image3), QStringLiteral("Die 3: 1"));
-    QCOMPARE(spoken(m_form->ScoreLabel), QStringLiteral("Score: 6"));
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 1"));
+    QCOMPARE(spoken(m_form->scoreLabel), QStringLiteral("Score: 6"));
 }
 
-void TestMainWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data()
+void TestGameWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data()
 {
     QTest::addColumn<LateClickRace>("race");
     QTest::addColumn<QString>("rolls");
@@ -714,27 +721,27 @@ void TestMainWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data()
             << LateClickRace::NewGameKeyAfterAltN << QStringLiteral("1") << 152;
 }
 
-void TestMainWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll()
+void TestGameWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll()
 {
     QFETCH(LateClickRace, race);
     QFETCH(QString, rolls);
     QFETCH(int, faceChanges);
-    QPushButton *pressed = m_form->RollButton;
+    QPushButton *pressed = m_form->rollButton;
     if (race == LateClickRace::UnSelectAfterAltR) {
-        m_form->New1->trigger();
+        m_form->newGameAction->trigger();
         roll({1, 1, 2, 2, 3});
         roll({3, 3, 4, 5, 6});
-        QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
+        QTest::mouseClick(m_form->chanceButton, Qt::LeftButton);
     } else if (race == LateClickRace::RollClickAfterAltR) {
-        m_form->New1->trigger();
+        m_form->newGameAction->trigger();
     } else {
         playThirteenTurns();
-        pressed = m_form->NewGameButton;
+        pressed = m_form->newGameButton;
     }
-    m_form->Animation1->setChecked(race != LateClickRace::UnSelectAfterAltR);
+    m_form->animationAction->setChecked(race != LateClickRace::UnSelectAfterAltR);
     const int changesBefore = m_form->diceDisplay().faceChanges();
 
-    QTest::keyClick(m_form.get(), pressed == m_form->RollButton ? Qt::Key_R : Qt::Key_N,
+    QTest::keyClick(m_form.get(), pressed == m_form->rollButton ? Qt::Key_R : Qt::Key_N,
                     Qt::AltModifier);
     QVERIFY(pressed->isDown()); // its click is on the way
     // Inside a roll the late click is waited for while the dice tumble. A click on ROLL reaches
@@ -742,89 +749,89 @@ void TestMainWindow::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll()
     const QSignalSpy clicks(pressed, &QPushButton::clicked);
     QTimer::singleShot(0, m_form.get(), [&] { QTRY_VERIFY(!clicks.isEmpty()); });
     if (race == LateClickRace::UnSelectAfterAltR)
-        QTest::mouseClick(m_form->UnSelectButton, Qt::LeftButton);
+        QTest::mouseClick(m_form->unselectButton, Qt::LeftButton);
     else if (race == LateClickRace::RollClickAfterAltR)
-        QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+        QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     else
         QTest::keyClick(m_form.get(), Qt::Key_F2);
     QTRY_VERIFY(!clicks.isEmpty());
 
-    QCOMPARE(m_form->RollsLabel->text(), rolls);
+    QCOMPARE(m_form->rollsLabel->text(), rolls);
     QCOMPARE(m_form->diceDisplay().faceChanges() - changesBefore, faceChanges);
     QVERIFY(!m_form->isRolling());
 }
 
-void TestMainWindow::commentatorShowsANameAsTypedNotAsMarkup()
+void TestGameWindow::commentatorShowsANameAsTypedNotAsMarkup()
 {
-    PlayerName = QStringLiteral("<b>Al</b>");
+    currentPlayerName = QStringLiteral("<b>Al</b>");
     std::uint32_t seed = 0;
     while (RandomGenerator(seed).next(3) == 0) // the one welcome without the name
         ++seed;
     processRandom().setSeed(seed);
-    m_form->New1->trigger();
-    QVERIFY(m_form->CPUMessage->text().contains(PlayerName));
-    QCOMPARE(m_form->CPUMessage->textFormat(), Qt::PlainText);
+    m_form->newGameAction->trigger();
+    QVERIFY(m_form->commentLabel->text().contains(currentPlayerName));
+    QCOMPARE(m_form->commentLabel->textFormat(), Qt::PlainText);
 }
 
-void TestMainWindow::diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data()
+void TestGameWindow::diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data()
 {
     QTest::addColumn<Activation>("activation");
     QTest::newRow("Space") << Activation::Space;
     QTest::newRow("Toggle hold") << Activation::PressAction;
 }
 
-void TestMainWindow::diceHoldOnTheKeyboardAndTheirActionUnlessRolling()
+void TestGameWindow::diceHoldOnTheKeyboardAndTheirActionUnlessRolling()
 {
     QFETCH(Activation, activation);
-    const auto actions = QAccessible::queryAccessibleInterface(m_form->Image3)->actionInterface();
+    const auto actions = QAccessible::queryAccessibleInterface(m_form->die3)->actionInterface();
     QCOMPARE(actions->actionNames().first(), QStringLiteral("Toggle hold"));
-    QVERIFY(m_form->Image3->focusPolicy() & Qt::TabFocus);
+    QVERIFY(m_form->die3->focusPolicy() & Qt::TabFocus);
 
-    activate(m_form->Image3, activation);
+    activate(m_form->die3, activation);
     QVERIFY(!m_form->game().isHeld(2));
-    m_form->New1->trigger();
-    activate(m_form->Image3, activation);
-    QVERIFY(m_form->game().isHeld(2) && m_form->Held3->isVisible());
-    activate(m_form->Image3, activation);
+    m_form->newGameAction->trigger();
+    activate(m_form->die3, activation);
+    QVERIFY(m_form->game().isHeld(2) && m_form->heldMarker3->isVisible());
+    activate(m_form->die3, activation);
     QVERIFY(!m_form->game().isHeld(2));
 
-    m_form->Animation1->trigger();
+    m_form->animationAction->trigger();
     bool tried = false;
     QTimer::singleShot(0, m_form.get(), [&] {
-        activate(m_form->Image4, activation);
+        activate(m_form->die4, activation);
         tried = true;
     });
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     QVERIFY(tried);
     QVERIFY(!m_form->game().isHeld(3));
 }
 
 // A screen reader hears a roll once the dice settle, in one announcement together with what the
 // CPU said, and the dice's names change once each, never with the animation's frames.
-void TestMainWindow::eachRollIsAnnouncedOnceWithItsSettledDice()
+void TestGameWindow::eachRollIsAnnouncedOnceWithItsSettledDice()
 {
     QSignalSpy announcements(&m_form->announcer(), &Announcer::announced);
-    m_form->Animation1->trigger();
-    m_form->New1->trigger();
+    m_form->animationAction->trigger();
+    m_form->newGameAction->trigger();
     QTRY_COMPARE(announcements.count(), 1);
     QVERIFY(announcements.first().first().toString().startsWith(QStringLiteral("Animation on.")));
-    QTest::mousePress(m_form->Image2, Qt::LeftButton);
+    QTest::mousePress(m_form->die2, Qt::LeftButton);
 
     QSet<QString> namesWhileRolling;
     QTimer sampler;
     connect(&sampler, &QTimer::timeout, this, [&] {
         if (m_form->isRolling())
-            namesWhileRolling.insert(QAccessible::queryAccessibleInterface(m_form->Image5)
-                                             ->text(QAccessible::Name));
+            namesWhileRolling.insert(
+                    QAccessible::queryAccessibleInterface(m_form->die5)->text(QAccessible::Name));
     });
     sampler.start(0);
     announcements.clear();
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     sampler.stop();
     QTRY_COMPARE(announcements.count(), 1);
     QCOMPARE(namesWhileRolling.size(), 1);
 
-    const Dice &dice = m_form->game().DiceValues;
+    const Dice &dice = m_form->game().diceValues;
     const QString spoken = announcements.first().first().toString();
     QVERIFY2(spoken.startsWith(QStringLiteral("Rolled %1, %2, %3, %4, %5; die 2 held.")
                                        .arg(dice[0])
@@ -833,36 +840,36 @@ void TestMainWindow::eachRollIsAnnouncedOnceWithItsSettledDice()
                                        .arg(dice[3])
                                        .arg(dice[4])),
              qPrintable(spoken));
-    QVERIFY(spoken.endsWith(m_form->CPUMessage->text()));
+    QVERIFY(spoken.endsWith(m_form->commentLabel->text()));
 
     // Choosing a category says its points; the next roll starts with the new score.
-    QTest::mouseClick(m_form->ChanceButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->chanceButton, Qt::LeftButton);
     QTRY_COMPARE(announcements.count(), 2);
-    QCOMPARE(announcements.last().first().toString(), m_form->CPUMessage->text());
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QCOMPARE(announcements.last().first().toString(), m_form->commentLabel->text());
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     QTRY_COMPARE(announcements.count(), 3);
     QVERIFY(announcements.last().first().toString().startsWith(
-            QStringLiteral("Score: %1. Rolled ").arg(m_form->game().Score)));
+            QStringLiteral("Score: %1. Rolled ").arg(m_form->game().score)));
 }
 
-void TestMainWindow::menuItemsTriggeredDuringARollDoNothing_data()
+void TestGameWindow::menuItemsTriggeredDuringARollDoNothing_data()
 {
     QTest::addColumn<QString>("item");
-    for (const char *item : {"&New...", "&Highest Score...", "&Animation", "&Colors...",
-                             "&How to Play...", "&About"})
+    for (const char *item :
+         {"&New...", "&Highest Score...", "&Animation", "&Colors...", "&How to Play...", "&About"})
         QTest::newRow(item) << QString::fromLatin1(item);
 }
 
 // A screen reader's Press triggers a menu item even while its menu is disabled for a roll.
-void TestMainWindow::menuItemsTriggeredDuringARollDoNothing()
+void TestGameWindow::menuItemsTriggeredDuringARollDoNothing()
 {
     QFETCH(QString, item);
     const QList<QAction *> actions = m_form->findChildren<QAction *>();
     QAction *action = *std::find_if(actions.begin(), actions.end(),
                                     [&](QAction *a) { return a->text() == item; });
-    m_form->HighestScore1->setEnabled(true);
-    m_form->Animation1->setChecked(true);
-    m_form->New1->trigger();
+    m_form->highestScoreAction->setEnabled(true);
+    m_form->animationAction->setChecked(true);
+    m_form->newGameAction->trigger();
     int opened = 0;
     ModalAnswer<QDialog> answer([&](QDialog *window) {
         ++opened;
@@ -873,12 +880,12 @@ void TestMainWindow::menuItemsTriggeredDuringARollDoNothing()
         triggered = m_form->isRolling();
         action->trigger();
     });
-    QTest::mouseClick(m_form->RollButton, Qt::LeftButton);
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
     QVERIFY(triggered);
-    QCOMPARE(m_form->RollsLabel->text(), QStringLiteral("2"));
-    QVERIFY(m_form->Animation1->isChecked());
+    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("2"));
+    QVERIFY(m_form->animationAction->isChecked());
     QCOMPARE(opened, 0);
 }
 
-QTEST_MAIN(TestMainWindow)
-#include "tst_mainwindow.moc"
+QTEST_MAIN(TestGameWindow)
+#include "tst_gamewindow.moc"

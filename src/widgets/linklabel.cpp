@@ -1,4 +1,4 @@
-#include "widgets/kitsimplelabel.h"
+#include "widgets/linklabel.h"
 
 #include "widgets/urlopener.h"
 
@@ -19,14 +19,14 @@ bool isBlank(const QString &text)
 
 } // namespace
 
-TKitSimpleLabel::TKitSimpleLabel(QWidget *parent) : QWidget(parent)
+LinkLabel::LinkLabel(QWidget *parent) : QWidget(parent)
 {
     makeActivatable(this);
     setFocusPolicy(Qt::NoFocus); // until it becomes a link
     adjustBounds();
 }
 
-void TKitSimpleLabel::setCaption(const QString &caption)
+void LinkLabel::setCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;
@@ -36,47 +36,47 @@ void TKitSimpleLabel::setCaption(const QString &caption)
     update();
 }
 
-void TKitSimpleLabel::setJump(const QString &jump)
+void LinkLabel::setTarget(const QString &jump)
 {
-    m_jump = jump;
+    m_target = jump;
 }
 
-void TKitSimpleLabel::setActiveColor(TColor color)
+void LinkLabel::setVisitedColor(Color color)
 {
-    m_activeColor = color;
+    m_visitedColor = color;
 }
 
 // The colour a link shows now stays until its mode changes or it is pressed.
-void TKitSimpleLabel::setInActiveColor(TColor color)
+void LinkLabel::setLinkColor(Color color)
 {
-    m_inActiveColor = color;
+    m_linkColor = color;
 }
 
-void TKitSimpleLabel::setJumpMode(TKitJumpMode mode)
+void LinkLabel::setLinkMode(LinkMode mode)
 {
-    if (mode == m_jumpMode)
+    if (mode == m_linkMode)
         return;
-    m_jumpMode = mode;
+    m_linkMode = mode;
     if (isLink()) {
         m_visitCount = 0;
-        setFontColor(m_inActiveColor);
+        setFontColor(m_linkColor);
         setUnderline(true);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
-    } else if (mode == TKitJumpMode::jmNone) {
+    } else if (mode == LinkMode::None) {
         unsetCursor();
         setFocusPolicy(Qt::NoFocus);
-        setFontColor(clBlack);
+        setFontColor(Colors::Black);
         setUnderline(false);
     }
 }
 
-bool TKitSimpleLabel::isLink() const
+bool LinkLabel::isLink() const
 {
-    return m_jumpMode != TKitJumpMode::jmNone;
+    return m_linkMode != LinkMode::None;
 }
 
-void TKitSimpleLabel::setFontColor(TColor color)
+void LinkLabel::setFontColor(Color color)
 {
     if (color == m_fontColor)
         return;
@@ -84,41 +84,41 @@ void TKitSimpleLabel::setFontColor(TColor color)
     update();
 }
 
-void TKitSimpleLabel::setUnderline(bool underline)
+void LinkLabel::setUnderline(bool underline)
 {
     QFont underlined = font();
     underlined.setUnderline(underline);
     setFont(underlined);
 }
 
-void TKitSimpleLabel::adjustBounds()
+void LinkLabel::adjustBounds()
 {
     resize(fontMetrics().size(TextFlags, m_caption));
 }
 
-void TKitSimpleLabel::changeEvent(QEvent *event)
+void LinkLabel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange)
         adjustBounds();
     QWidget::changeEvent(event);
 }
 
-void TKitSimpleLabel::paintEvent(QPaintEvent *)
+void LinkLabel::paintEvent(QPaintEvent *)
 {
     if (m_caption.isEmpty())
         return;
     QPainter painter(this);
-    painter.setPen(toQColor(isEnabled() ? m_fontColor : clGrayText));
+    painter.setPen(toQColor(isEnabled() ? m_fontColor : Colors::GrayText));
     painter.drawText(rect(), TextFlags, m_caption);
     drawFocusFrame(this, painter);
 }
 
-QAccessible::Role TKitSimpleLabel::accessibleRole() const
+QAccessible::Role LinkLabel::accessibleRole() const
 {
     return isLink() ? QAccessible::Link : QAccessible::StaticText;
 }
 
-void TKitSimpleLabel::activate()
+void LinkLabel::activate()
 {
     if (!isLink())
         return;
@@ -126,7 +126,7 @@ void TKitSimpleLabel::activate()
     click();
 }
 
-void TKitSimpleLabel::keyPressEvent(QKeyEvent *event)
+void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
     if (isLink() && isActivationKey(event))
         activate();
@@ -134,13 +134,13 @@ void TKitSimpleLabel::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void TKitSimpleLabel::visit()
+void LinkLabel::visit()
 {
     ++m_visitCount;
-    setFontColor(m_activeColor);
+    setFontColor(m_visitedColor);
 }
 
-void TKitSimpleLabel::mousePressEvent(QMouseEvent *event)
+void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -151,13 +151,13 @@ void TKitSimpleLabel::mousePressEvent(QMouseEvent *event)
 
 // The second press of a double click marks the link as any press does, but only a press and
 // its release open the target, so a double click opens it once.
-void TKitSimpleLabel::mouseDoubleClickEvent(QMouseEvent *event)
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && isLink())
         visit();
 }
 
-void TKitSimpleLabel::mouseReleaseEvent(QMouseEvent *event)
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -167,30 +167,30 @@ void TKitSimpleLabel::mouseReleaseEvent(QMouseEvent *event)
         click();
 }
 
-void TKitSimpleLabel::click()
+void LinkLabel::click()
 {
     Q_EMIT clicked();
-    switch (m_jumpMode) {
-    case TKitJumpMode::jmInternet:
+    switch (m_linkMode) {
+    case LinkMode::Internet:
         // A target nobody can open turns the link into plain, disabled text for good.
         if (!openUrl(jumpTarget(true))) {
-            m_jumpMode = TKitJumpMode::jmNone;
+            m_linkMode = LinkMode::None;
             setEnabled(false);
         }
         break;
-    case TKitJumpMode::jmApplication:
+    case LinkMode::Application:
         openUrl(jumpTarget(false));
         break;
-    case TKitJumpMode::jmNone:
-    case TKitJumpMode::jmCustom:
+    case LinkMode::None:
+    case LinkMode::Custom:
         break;
     }
 }
 
-QString TKitSimpleLabel::jumpTarget(bool mailtoForAddresses) const
+QString LinkLabel::jumpTarget(bool mailtoForAddresses) const
 {
-    if (!isBlank(m_jump))
-        return m_jump;
+    if (!isBlank(m_target))
+        return m_target;
     if (mailtoForAddresses && m_caption.contains(u'@'))
         return QStringLiteral("mailto:") + m_caption;
     return m_caption;

@@ -1,4 +1,4 @@
-#include "widgets/kitgradient.h"
+#include "widgets/gradient.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <climits>
 
-using ColorTable = std::vector<TColor>;
+using ColorTable = std::vector<Color>;
 
 namespace {
 
 constexpr QRgb Untouched = 0xFF123456;
 
-TColor pixelAt(const QImage &image, int x, int y)
+Color pixelAt(const QImage &image, int x, int y)
 {
     return fromQColor(image.pixelColor(x, y));
 }
@@ -27,13 +27,13 @@ QImage paintedBands(QSize size, const QRect &rect, const ColorTable &table, qrea
     image.setDevicePixelRatio(ratio);
     image.fill(Untouched);
     QPainter painter(&image);
-    PaintGradient(painter, rect, table);
+    paintGradient(painter, rect, table);
     return image;
 }
 
 struct Run
 {
-    TColor color;
+    Color color;
     int firstRow;
     int rows;
 };
@@ -43,7 +43,7 @@ QList<Run> bandsOf(const QImage &image)
 {
     QList<Run> runs;
     for (int y = 0; y < image.height(); ++y) {
-        const TColor color = pixelAt(image, 0, y);
+        const Color color = pixelAt(image, 0, y);
         for (int x = 1; x < image.width(); ++x) {
             if (pixelAt(image, x, y) != color)
                 return {};
@@ -58,7 +58,7 @@ QList<Run> bandsOf(const QImage &image)
 
 } // namespace
 
-class TestKitGradient : public QObject
+class TestGradient : public QObject
 {
     Q_OBJECT
 
@@ -81,7 +81,7 @@ private Q_SLOTS:
     void colorCountIsKeptInRange();
 };
 
-void TestKitGradient::mulDivRoundsHalvesAwayFromZero_data()
+void TestGradient::mulDivRoundsHalvesAwayFromZero_data()
 {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
@@ -104,59 +104,60 @@ void TestKitGradient::mulDivRoundsHalvesAwayFromZero_data()
     QTest::newRow("quotient too large") << INT_MAX << 4 << 2 << -1;
 }
 
-void TestKitGradient::mulDivRoundsHalvesAwayFromZero()
+void TestGradient::mulDivRoundsHalvesAwayFromZero()
 {
     QFETCH(int, x);
     QFETCH(int, y);
     QFETCH(int, z);
     QFETCH(int, result);
-    QCOMPARE(MulDiv(x, y, z), result);
+    QCOMPARE(multiplyDivide(x, y, z), result);
 }
 
-void TestKitGradient::colorTableRunsFromStartToEnd_data()
+void TestGradient::colorTableRunsFromStartToEnd_data()
 {
-    QTest::addColumn<TColor>("start");
-    QTest::addColumn<TColor>("end");
+    QTest::addColumn<Color>("start");
+    QTest::addColumn<Color>("end");
     QTest::addColumn<ColorTable>("table");
 
     QTest::newRow("black to white, middle rounds up")
-            << clBlack << clWhite << ColorTable{0x000000, 0x808080, 0xFFFFFF};
-    QTest::newRow("red to black") << clRed << clBlack
+            << Colors::Black << Colors::White << ColorTable{0x000000, 0x808080, 0xFFFFFF};
+    QTest::newRow("red to black") << Colors::Red << Colors::Black
                                   << ColorTable{0x0000FF, 0x0000AA, 0x000055, 0x000000};
-    QTest::newRow("equal colours") << clTeal << clTeal << ColorTable{clTeal, clTeal, clTeal};
+    QTest::newRow("equal colours")
+            << Colors::Teal << Colors::Teal << ColorTable{Colors::Teal, Colors::Teal, Colors::Teal};
     QTest::newRow("channels move on their own")
-            << TColor(0x00102030) << TColor(0x00302010) << ColorTable{0x102030, 0x202020, 0x302010};
+            << Color(0x00102030) << Color(0x00302010) << ColorTable{0x102030, 0x202020, 0x302010};
 }
 
-void TestKitGradient::colorTableRunsFromStartToEnd()
+void TestGradient::colorTableRunsFromStartToEnd()
 {
-    QFETCH(TColor, start);
-    QFETCH(TColor, end);
+    QFETCH(Color, start);
+    QFETCH(Color, end);
     QFETCH(ColorTable, table);
     QCOMPARE(gradientColorTable(start, end, int(table.size())), table);
 }
 
-void TestKitGradient::systemColorIsResolvedWhenTheTableIsBuilt()
+void TestGradient::systemColorIsResolvedWhenTheTableIsBuilt()
 {
     const QPalette original = QGuiApplication::palette();
     QPalette palette = original;
     palette.setColor(QPalette::Button, QColor(0x11, 0x22, 0x33));
     QGuiApplication::setPalette(palette);
 
-    TKitGradient gradient;
-    gradient.setColor(clBtnFace);
-    QCOMPARE(gradient.ColorTable().front(), TColor(0x00332211));
+    Gradient gradient;
+    gradient.setColor(Colors::ButtonFace);
+    QCOMPARE(gradient.colorTable().front(), Color(0x00332211));
 
     palette.setColor(QPalette::Button, QColor(0x44, 0x55, 0x66));
     QGuiApplication::setPalette(palette);
-    QCOMPARE(gradient.ColorTable().front(), TColor(0x00332211));
-    gradient.setEndColor(clWhite);
-    QCOMPARE(gradient.ColorTable().front(), TColor(0x00665544));
+    QCOMPARE(gradient.colorTable().front(), Color(0x00332211));
+    gradient.setEndColor(Colors::White);
+    QCOMPARE(gradient.colorTable().front(), Color(0x00665544));
 
     QGuiApplication::setPalette(original);
 }
 
-void TestKitGradient::windowFillsHaveEvenBands_data()
+void TestGradient::windowFillsHaveEvenBands_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("count");
@@ -170,14 +171,14 @@ void TestKitGradient::windowFillsHaveEvenBands_data()
     QTest::newRow("colour scheme dialog") << QSize(177, 209) << 200 << 1 << 2;
 }
 
-void TestKitGradient::windowFillsHaveEvenBands()
+void TestGradient::windowFillsHaveEvenBands()
 {
     QFETCH(QSize, size);
     QFETCH(int, count);
     QFETCH(int, minRows);
     QFETCH(int, maxRows);
 
-    const ColorTable table = gradientColorTable(clAqua, clBlue, count);
+    const ColorTable table = gradientColorTable(Colors::Aqua, Colors::Blue, count);
     const QList<Run> runs = bandsOf(paintedBands(size, QRect(QPoint(), size), table));
     QCOMPARE(runs.size(), count);
     for (int i = 0; i < count; ++i) {
@@ -187,27 +188,27 @@ void TestKitGradient::windowFillsHaveEvenBands()
     }
 }
 
-void TestKitGradient::mainWindowBandsFallOnTheirRows()
+void TestGradient::mainWindowBandsFallOnTheirRows()
 {
-    const ColorTable table = gradientColorTable(clAqua, clBlue, 236);
+    const ColorTable table = gradientColorTable(Colors::Aqua, Colors::Blue, 236);
     const QList<Run> runs = bandsOf(paintedBands(QSize(601, 401), QRect(0, 0, 601, 401), table));
     QCOMPARE(runs.size(), 236);
 
-    QCOMPARE(runs.at(0).color, TColor(0x00FFFF00));
+    QCOMPARE(runs.at(0).color, Color(0x00FFFF00));
     QCOMPARE(runs.at(0).firstRow, 0);
     QCOMPARE(runs.at(0).rows, 2);
-    QCOMPARE(runs.at(1).color, TColor(0x00FFFE00));
+    QCOMPARE(runs.at(1).color, Color(0x00FFFE00));
     QCOMPARE(runs.at(1).firstRow, 2);
     QCOMPARE(runs.at(1).rows, 1);
-    QCOMPARE(runs.at(118).color, TColor(0x00FF7F00));
+    QCOMPARE(runs.at(118).color, Color(0x00FF7F00));
     QCOMPARE(runs.at(118).firstRow, 201);
     QCOMPARE(runs.at(118).rows, 1);
-    QCOMPARE(runs.at(235).color, TColor(0x00FF0000));
+    QCOMPARE(runs.at(235).color, Color(0x00FF0000));
     QCOMPARE(runs.at(235).firstRow, 399);
     QCOMPARE(runs.at(235).rows, 2);
 }
 
-void TestKitGradient::scaledScreensGetEvenBandsOfDevicePixels_data()
+void TestGradient::scaledScreensGetEvenBandsOfDevicePixels_data()
 {
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<QSize>("deviceSize");
@@ -221,14 +222,14 @@ void TestKitGradient::scaledScreensGetEvenBandsOfDevicePixels_data()
     QTest::newRow("300 %") << 3.0 << QSize(1803, 1203) << 5 << 6;
 }
 
-void TestKitGradient::scaledScreensGetEvenBandsOfDevicePixels()
+void TestGradient::scaledScreensGetEvenBandsOfDevicePixels()
 {
     QFETCH(qreal, ratio);
     QFETCH(QSize, deviceSize);
     QFETCH(int, minRows);
     QFETCH(int, maxRows);
 
-    const ColorTable table = gradientColorTable(clAqua, clBlue, 236);
+    const ColorTable table = gradientColorTable(Colors::Aqua, Colors::Blue, 236);
     const QList<Run> runs = bandsOf(paintedBands(deviceSize, QRect(0, 0, 601, 401), table, ratio));
     QCOMPARE(runs.size(), 236);
     QCOMPARE(runs.first().color, table.front());
@@ -239,9 +240,9 @@ void TestKitGradient::scaledScreensGetEvenBandsOfDevicePixels()
                  qPrintable(QStringLiteral("a band has %1 rows").arg(run.rows)));
 }
 
-void TestKitGradient::moreColoursThanRowsShowsOneColourPerRow()
+void TestGradient::moreColoursThanRowsShowsOneColourPerRow()
 {
-    const ColorTable table = gradientColorTable(clAqua, clBlue, 100);
+    const ColorTable table = gradientColorTable(Colors::Aqua, Colors::Blue, 100);
     const QList<Run> runs = bandsOf(paintedBands(QSize(30, 40), QRect(0, 0, 30, 40), table));
     QCOMPARE(runs.size(), 40);
     // The first and last bands round to no rows at all.
@@ -254,21 +255,22 @@ void TestKitGradient::moreColoursThanRowsShowsOneColourPerRow()
     }
 }
 
-void TestKitGradient::bandsStayInsideTheirRectangle()
+void TestGradient::bandsStayInsideTheirRectangle()
 {
     const QRect rect(5, 7, 20, 30);
-    const QImage image = paintedBands(QSize(40, 50), rect, gradientColorTable(clRed, clLime, 3));
+    const QImage image
+            = paintedBands(QSize(40, 50), rect, gradientColorTable(Colors::Red, Colors::Lime, 3));
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
             QCOMPARE(image.pixel(x, y) == Untouched, !rect.contains(x, y));
     }
-    QCOMPARE(pixelAt(image, 5, 7), clRed);
-    QCOMPARE(pixelAt(image, 24, 36), clLime);
+    QCOMPARE(pixelAt(image, 5, 7), Colors::Red);
+    QCOMPARE(pixelAt(image, 24, 36), Colors::Lime);
 }
 
-void TestKitGradient::emptyTableOrRectangleDrawsNothing()
+void TestGradient::emptyTableOrRectangleDrawsNothing()
 {
-    const ColorTable table = gradientColorTable(clRed, clLime, 4);
+    const ColorTable table = gradientColorTable(Colors::Red, Colors::Lime, 4);
     const QList<QRect> rects = {QRect(0, 0, 0, 10), QRect(0, 0, 10, 0), QRect(3, 3, -2, 5)};
     for (const QRect &rect : rects) {
         const QImage image = paintedBands(QSize(10, 10), rect, table);
@@ -278,42 +280,42 @@ void TestKitGradient::emptyTableOrRectangleDrawsNothing()
     QVERIFY(image.pixel(0, 0) == Untouched && image.pixel(9, 9) == Untouched);
 }
 
-void TestKitGradient::changesRebuildTheTableAndNotifyOnce()
+void TestGradient::changesRebuildTheTableAndNotifyOnce()
 {
-    TKitGradient gradient;
-    QCOMPARE(gradient.ColorTable(), gradientColorTable(clBlue, clBlack, 16));
+    Gradient gradient;
+    QCOMPARE(gradient.colorTable(), gradientColorTable(Colors::Blue, Colors::Black, 16));
 
-    QSignalSpy changes(&gradient, &TKitGradient::changed);
-    gradient.setColor(clAqua);
+    QSignalSpy changes(&gradient, &Gradient::changed);
+    gradient.setColor(Colors::Aqua);
     QCOMPARE(changes.size(), 1);
-    gradient.setEndColor(clBlue);
+    gradient.setEndColor(Colors::Blue);
     QCOMPARE(changes.size(), 2);
     gradient.setColorCount(236);
     QCOMPARE(changes.size(), 3);
-    QCOMPARE(gradient.ColorTable(), gradientColorTable(clAqua, clBlue, 236));
+    QCOMPARE(gradient.colorTable(), gradientColorTable(Colors::Aqua, Colors::Blue, 236));
 }
 
-void TestKitGradient::unchangedValuesDoNothing()
+void TestGradient::unchangedValuesDoNothing()
 {
-    TKitGradient gradient;
-    const TColor *table = gradient.ColorTable().data();
-    QSignalSpy changes(&gradient, &TKitGradient::changed);
-    gradient.setColor(clBlue);
-    gradient.setEndColor(clBlack);
+    Gradient gradient;
+    const Color *table = gradient.colorTable().data();
+    QSignalSpy changes(&gradient, &Gradient::changed);
+    gradient.setColor(Colors::Blue);
+    gradient.setEndColor(Colors::Black);
     gradient.setColorCount(16);
     QCOMPARE(changes.size(), 0);
-    QCOMPARE(gradient.ColorTable().data(), table);
+    QCOMPARE(gradient.colorTable().data(), table);
 }
 
-void TestKitGradient::colorCountIsKeptInRange()
+void TestGradient::colorCountIsKeptInRange()
 {
-    TKitGradient gradient;
+    Gradient gradient;
     gradient.setColorCount(1);
-    QCOMPARE(gradient.ColorTable().size(), std::size_t(2));
+    QCOMPARE(gradient.colorTable().size(), std::size_t(2));
     gradient.setColorCount(1000);
-    QCOMPARE(gradient.ColorTable().size(), std::size_t(236));
-    QCOMPARE(gradient.ColorTable().back(), clBlack);
+    QCOMPARE(gradient.colorTable().size(), std::size_t(236));
+    QCOMPARE(gradient.colorTable().back(), Colors::Black);
 }
 
-QTEST_MAIN(TestKitGradient)
-#include "tst_kitgradient.moc"
+QTEST_MAIN(TestGradient)
+#include "tst_gradient.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QObject>
 #include <vector>
@@ -10,20 +10,20 @@ class QRect;
 
 // x * y / z from the exact 64-bit product, rounded to the nearest integer with halves away from
 // zero. A zero divisor or a quotient outside int gives -1.
-int MulDiv(int x, int y, int z);
+int multiplyDivide(int x, int y, int z);
 
 // The colours of a gradient's bands from start to end, both included, as plain $00BBGGRR:
 // system colours are resolved to the desktop's palette at the time of the call.
-std::vector<TColor> gradientColorTable(TColor start, TColor end, int count);
+std::vector<Color> gradientColorTable(Color start, Color end, int count);
 
 // Draws the bands of colorTable stacked from the top of rect to its bottom, each as high as
-// its share of the height in device pixels after rounding. The bands go into an off-screen image first, so that
-// a window never shows a half-drawn gradient.
-void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColor> &colorTable);
+// its share of the height in device pixels after rounding. The bands go into an off-screen image
+// first, so that a window never shows a half-drawn gradient.
+void paintGradient(QPainter &painter, const QRect &rect, const std::vector<Color> &colorTable);
 
 // The vertical gradient of a background fill. Its colour table is rebuilt whenever a setting
 // changes, never while painting; changed() tells the owner to repaint.
-class TKitGradient : public QObject
+class Gradient : public QObject
 {
     Q_OBJECT
 
@@ -31,26 +31,26 @@ public:
     static constexpr int MinColorCount = 2;
     static constexpr int MaxColorCount = 236;
 
-    explicit TKitGradient(QObject *parent = nullptr);
+    explicit Gradient(QObject *parent = nullptr);
 
-    TColor Color() const { return m_color; }
-    void setColor(TColor color);
-    TColor EndColor() const { return m_endColor; }
-    void setEndColor(TColor color);
-    int ColorCount() const { return m_colorCount; }
+    Color color() const { return m_color; }
+    void setColor(Color color);
+    Color endColor() const { return m_endColor; }
+    void setEndColor(Color color);
+    int colorCount() const { return m_colorCount; }
     void setColorCount(int count);
 
-    const std::vector<TColor> &ColorTable() const { return m_colorTable; }
+    const std::vector<Color> &colorTable() const { return m_colorTable; }
 
 Q_SIGNALS:
     void changed();
 
 private:
-    void BuildColorTable();
+    void buildColorTable();
     void rebuildAndNotify();
 
-    TColor m_color = clBlue;
-    TColor m_endColor = clBlack;
+    Color m_color = Colors::Blue;
+    Color m_endColor = Colors::Black;
     int m_colorCount = 16;
-    std::vector<TColor> m_colorTable;
+    std::vector<Color> m_colorTable;
 };

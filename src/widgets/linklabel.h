@@ -1,36 +1,36 @@
 #pragma once
 
 #include "widgets/activatable.h"
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QString>
 #include <QWidget>
 
-enum class TKitJumpMode { jmInternet, jmApplication, jmNone, jmCustom };
+enum class LinkMode { Internet, Application, None, Custom };
 
 // A one-line label that can act as a hyperlink. As a link it is underlined, shows the hand
-// cursor, turns ActiveColor once pressed and opens its target on a left click. It paints no
+// cursor, turns visitedColor once pressed and opens its target on a left click. It paints no
 // background and takes the size of its text. A link also takes the focus and opens on Enter,
 // Space or a screen reader's Press action.
-class TKitSimpleLabel : public QWidget, public Activatable
+class LinkLabel : public QWidget, public Activatable
 {
     Q_OBJECT
 
 public:
-    explicit TKitSimpleLabel(QWidget *parent = nullptr);
+    explicit LinkLabel(QWidget *parent = nullptr);
 
-    QString Caption() const { return m_caption; }
+    QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
-    QString Jump() const { return m_jump; }
-    void setJump(const QString &jump);
-    TColor ActiveColor() const { return m_activeColor; }
-    void setActiveColor(TColor color);
-    TColor InActiveColor() const { return m_inActiveColor; }
-    void setInActiveColor(TColor color);
-    TKitJumpMode JumpMode() const { return m_jumpMode; }
-    void setJumpMode(TKitJumpMode mode);
+    QString target() const { return m_target; }
+    void setTarget(const QString &jump);
+    Color visitedColor() const { return m_visitedColor; }
+    void setVisitedColor(Color color);
+    Color linkColor() const { return m_linkColor; }
+    void setLinkColor(Color color);
+    LinkMode linkMode() const { return m_linkMode; }
+    void setLinkMode(LinkMode mode);
 
-    TColor fontColor() const { return m_fontColor; }
+    Color fontColor() const { return m_fontColor; }
     int visitCount() const { return m_visitCount; }
 
     void activate() override;
@@ -49,7 +49,7 @@ protected:
 
 private:
     bool isLink() const;
-    void setFontColor(TColor color);
+    void setFontColor(Color color);
     void setUnderline(bool underline);
     void adjustBounds();
     void visit();
@@ -57,11 +57,11 @@ private:
     QString jumpTarget(bool mailtoForAddresses) const;
 
     QString m_caption;
-    QString m_jump;
-    TColor m_activeColor = clPurple;
-    TColor m_inActiveColor = clBlue;
-    TKitJumpMode m_jumpMode = TKitJumpMode::jmNone;
-    TColor m_fontColor = clWindowText;
+    QString m_target;
+    Color m_visitedColor = Colors::Purple;
+    Color m_linkColor = Colors::Blue;
+    LinkMode m_linkMode = LinkMode::None;
+    Color m_fontColor = Colors::WindowText;
     int m_visitCount = 0;
     bool m_leftPressed = false;
 };

@@ -1,4 +1,4 @@
-#include "widgets/kitgradient.h"
+#include "widgets/gradient.h"
 
 #include <QImage>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <limits>
 
-int MulDiv(int x, int y, int z)
+int multiplyDivide(int x, int y, int z)
 {
     if (z == 0)
         return -1;
@@ -23,29 +23,29 @@ int MulDiv(int x, int y, int z)
     return int(quotient);
 }
 
-std::vector<TColor> gradientColorTable(TColor start, TColor end, int count)
+std::vector<Color> gradientColorTable(Color start, Color end, int count)
 {
-    std::vector<TColor> table;
+    std::vector<Color> table;
     if (count <= 0)
         return table;
-    const TColor from = colorToRgb(start);
-    const TColor to = colorToRgb(end);
+    const Color from = colorToRgb(start);
+    const Color to = colorToRgb(end);
     const int steps = std::max(count - 1, 1);
     table.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
-        TColor entry = 0;
+        Color entry = 0;
         for (int shift = 0; shift <= 16; shift += 8) {
             const int first = int((from >> shift) & 0xFF);
             const int last = int((to >> shift) & 0xFF);
-            const int channel = first + MulDiv(i, last - first, steps);
-            entry |= TColor(channel & 0xFF) << shift;
+            const int channel = first + multiplyDivide(i, last - first, steps);
+            entry |= Color(channel & 0xFF) << shift;
         }
         table.push_back(entry);
     }
     return table;
 }
 
-void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColor> &colorTable)
+void paintGradient(QPainter &painter, const QRect &rect, const std::vector<Color> &colorTable)
 {
     if (colorTable.empty() || rect.isEmpty())
         return;
@@ -61,8 +61,8 @@ void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColo
         return;
     QPainter bandPainter(&bands);
     for (int i = count - 1; i >= 0; --i) {
-        const int top = MulDiv(i, height, count);
-        const int bottom = MulDiv(i + 1, height, count);
+        const int top = multiplyDivide(i, height, count);
+        const int bottom = multiplyDivide(i + 1, height, count);
         if (bottom > top)
             bandPainter.fillRect(0, top, width, bottom - top, toQColor(colorTable[std::size_t(i)]));
     }
@@ -71,12 +71,12 @@ void PaintGradient(QPainter &painter, const QRect &rect, const std::vector<TColo
     painter.drawImage(rect.topLeft(), bands);
 }
 
-TKitGradient::TKitGradient(QObject *parent) : QObject(parent)
+Gradient::Gradient(QObject *parent) : QObject(parent)
 {
-    BuildColorTable();
+    buildColorTable();
 }
 
-void TKitGradient::setColor(TColor color)
+void Gradient::setColor(Color color)
 {
     if (color == m_color)
         return;
@@ -84,7 +84,7 @@ void TKitGradient::setColor(TColor color)
     rebuildAndNotify();
 }
 
-void TKitGradient::setEndColor(TColor color)
+void Gradient::setEndColor(Color color)
 {
     if (color == m_endColor)
         return;
@@ -92,7 +92,7 @@ void TKitGradient::setEndColor(TColor color)
     rebuildAndNotify();
 }
 
-void TKitGradient::setColorCount(int count)
+void Gradient::setColorCount(int count)
 {
     count = std::clamp(count, MinColorCount, MaxColorCount);
     if (count == m_colorCount)
@@ -101,13 +101,13 @@ void TKitGradient::setColorCount(int count)
     rebuildAndNotify();
 }
 
-void TKitGradient::BuildColorTable()
+void Gradient::buildColorTable()
 {
     m_colorTable = gradientColorTable(m_color, m_endColor, m_colorCount);
 }
 
-void TKitGradient::rebuildAndNotify()
+void Gradient::rebuildAndNotify()
 {
-    BuildColorTable();
+    buildColorTable();
     Q_EMIT changed();
 }

@@ -1,7 +1,7 @@
-#include "widgets/kitbitmaplist.h"
+#include "widgets/diefaceimages.h"
 
 #include "app/errors.h"
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QFile>
 #include <QTest>
@@ -36,7 +36,7 @@ BmpHeader readHeader(const QString &path)
 
 } // namespace
 
-class TestKitBitmapList : public QObject
+class TestDieFaceImages : public QObject
 {
     Q_OBJECT
 
@@ -51,7 +51,7 @@ private Q_SLOTS:
     void heldMarkerIsRedLettersOnGreen();
 };
 
-void TestKitBitmapList::facesAreStoredAs24BitPictures_data()
+void TestDieFaceImages::facesAreStoredAs24BitPictures_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
@@ -64,7 +64,7 @@ void TestKitBitmapList::facesAreStoredAs24BitPictures_data()
                                  << qint64(4662);
 }
 
-void TestKitBitmapList::facesAreStoredAs24BitPictures()
+void TestDieFaceImages::facesAreStoredAs24BitPictures()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
@@ -77,24 +77,24 @@ void TestKitBitmapList::facesAreStoredAs24BitPictures()
     QCOMPARE(header.compression, 0);
 }
 
-void TestKitBitmapList::listHoldsTheSixFacesInOrder()
+void TestDieFaceImages::listHoldsTheSixFacesInOrder()
 {
-    const TKitBitmapList list;
+    const DieFaceImages list;
     QCOMPARE(list.count(), 6);
     for (int index = 0; index < list.count(); ++index) {
-        const QImage &face = list.Bitmap(index);
+        const QImage &face = list.faceImage(index);
         QCOMPARE(face.size(), QSize(96, 96));
         QCOMPARE(face, QImage(QStringLiteral(":/dice/face%1.bmp").arg(index + 1)));
     }
     // Value 1 has its single pip in the middle, which every even value leaves white.
-    QCOMPARE(list.Bitmap(0).pixel(48, 47), qRgb(0, 0, 0));
-    QCOMPARE(list.Bitmap(1).pixel(48, 47), qRgb(255, 255, 255));
+    QCOMPARE(list.faceImage(0).pixel(48, 47), qRgb(0, 0, 0));
+    QCOMPARE(list.faceImage(1).pixel(48, 47), qRgb(255, 255, 255));
     // Only six has pips halfway down the sides.
-    QCOMPARE(list.Bitmap(5).pixel(23, 47), qRgb(0, 0, 0));
-    QCOMPARE(list.Bitmap(4).pixel(23, 47), qRgb(255, 255, 255));
+    QCOMPARE(list.faceImage(5).pixel(23, 47), qRgb(0, 0, 0));
+    QCOMPARE(list.faceImage(4).pixel(23, 47), qRgb(255, 255, 255));
 }
 
-void TestKitBitmapList::faceCornersAreTheTransparentRed_data()
+void TestDieFaceImages::faceCornersAreTheTransparentRed_data()
 {
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<int>("size");
@@ -103,7 +103,7 @@ void TestKitBitmapList::faceCornersAreTheTransparentRed_data()
     QTest::newRow("300 %") << QStringLiteral("@3x.png") << 288;
 }
 
-void TestKitBitmapList::faceCornersAreTheTransparentRed()
+void TestDieFaceImages::faceCornersAreTheTransparentRed()
 {
     QFETCH(QString, suffix);
     QFETCH(int, size);
@@ -123,26 +123,26 @@ void TestKitBitmapList::faceCornersAreTheTransparentRed()
     }
 }
 
-void TestKitBitmapList::indexOutsideTheListIsAnError_data()
+void TestDieFaceImages::indexOutsideTheListIsAnError_data()
 {
     QTest::addColumn<int>("index");
     QTest::newRow("below") << -1;
     QTest::newRow("past the end") << 6;
 }
 
-void TestKitBitmapList::indexOutsideTheListIsAnError()
+void TestDieFaceImages::indexOutsideTheListIsAnError()
 {
     QFETCH(int, index);
-    const TKitBitmapList list;
+    const DieFaceImages list;
     try {
-        list.Bitmap(index);
+        list.faceImage(index);
         QFAIL("no error raised");
     } catch (const TovikError &error) {
         QCOMPARE(error.message(), QStringLiteral("List index out of bounds (%1)").arg(index));
     }
 }
 
-void TestKitBitmapList::heldMarkerIsRedLettersOnGreen()
+void TestDieFaceImages::heldMarkerIsRedLettersOnGreen()
 {
     const QImage marker = heldMarkerPicture().designed();
     QCOMPARE(marker.size(), QSize(96, 16));
@@ -166,5 +166,5 @@ void TestKitBitmapList::heldMarkerIsRedLettersOnGreen()
     QCOMPARE(rightmost, 95);
 }
 
-QTEST_APPLESS_MAIN(TestKitBitmapList)
-#include "tst_kitbitmaplist.moc"
+QTEST_APPLESS_MAIN(TestDieFaceImages)
+#include "tst_diefaceimages.moc"

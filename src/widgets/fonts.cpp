@@ -1,4 +1,4 @@
-#include "widgets/kitfonts.h"
+#include "widgets/fonts.h"
 
 #include "widgets/pixelratiowatcher.h"
 

@@ -1,11 +1,11 @@
-#include "widgets/kitcolor.h"
+#include "widgets/color.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 
 namespace {
 
-QColor systemPaletteColor(TColor index)
+QColor systemPaletteColor(Color index)
 {
     const QPalette palette = QGuiApplication::palette();
     switch (static_cast<SystemColor>(index)) {
@@ -57,20 +57,20 @@ QColor systemPaletteColor(TColor index)
 
 } // namespace
 
-TColor colorToRgb(TColor color)
+Color colorToRgb(Color color)
 {
     if (color & SystemColorFlag)
         return fromQColor(systemPaletteColor(color & 0xFF));
     return color & 0x00FFFFFF;
 }
 
-QColor toQColor(TColor color)
+QColor toQColor(Color color)
 {
-    const TColor rgb = colorToRgb(color);
+    const Color rgb = colorToRgb(color);
     return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
 }
 
-TColor fromQColor(const QColor &color)
+Color fromQColor(const QColor &color)
 {
-    return TColor(color.red()) | TColor(color.green()) << 8 | TColor(color.blue()) << 16;
+    return Color(color.red()) | Color(color.green()) << 8 | Color(color.blue()) << 16;
 }

@@ -1,5 +1,5 @@
 #include "urlrecorder.h"
-#include "widgets/kitsimplelabel.h"
+#include "widgets/linklabel.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
@@ -14,12 +14,12 @@ const QString Address = QStringLiteral("https://www.example.com/tovik");
 const QStringList HandledSchemes
         = {QStringLiteral("https"), QStringLiteral("http"), QStringLiteral("mailto"), QString()};
 
-TColor pixelColorAt(const QImage &image, int x, int y)
+Color pixelColorAt(const QImage &image, int x, int y)
 {
     return fromQColor(image.pixelColor(x, y));
 }
 
-bool shows(const QImage &image, TColor color)
+bool shows(const QImage &image, Color color)
 {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -32,7 +32,7 @@ bool shows(const QImage &image, TColor color)
 
 } // namespace
 
-class TestKitSimpleLabel : public QObject
+class TestLinkLabel : public QObject
 {
     Q_OBJECT
 
@@ -57,94 +57,92 @@ private:
     void click(Qt::MouseButton button = Qt::LeftButton);
 
     UrlRecorder m_desktop;
-    TKitSimpleLabel *m_label = nullptr;
+    LinkLabel *m_label = nullptr;
 };
 
-void TestKitSimpleLabel::init()
+void TestLinkLabel::init()
 {
     for (const QString &scheme : HandledSchemes)
         QDesktopServices::setUrlHandler(scheme, &m_desktop, "open");
     m_desktop.opened.clear();
 
-    m_label = new TKitSimpleLabel;
+    m_label = new LinkLabel;
     m_label->move(91, 48);
     m_label->setCaption(Address);
-    m_label->setJump(Address);
-    m_label->setActiveColor(clTeal);
-    m_label->setInActiveColor(clAqua);
-    m_label->setJumpMode(TKitJumpMode::jmInternet);
+    m_label->setTarget(Address);
+    m_label->setVisitedColor(Colors::Teal);
+    m_label->setLinkColor(Colors::Aqua);
+    m_label->setLinkMode(LinkMode::Internet);
 }
 
-void TestKitSimpleLabel::cleanup()
+void TestLinkLabel::cleanup()
 {
     delete m_label;
     for (const QString &scheme : HandledSchemes)
         QDesktopServices::unsetUrlHandler(scheme);
 }
 
-void TestKitSimpleLabel::click(Qt::MouseButton button)
+void TestLinkLabel::click(Qt::MouseButton button)
 {
     QTest::mouseClick(m_label, button, {}, QPoint(2, 2));
 }
 
-void TestKitSimpleLabel::becomingALinkShowsItAsOne()
+void TestLinkLabel::becomingALinkShowsItAsOne()
 {
-    QCOMPARE(m_label->fontColor(), clAqua);
+    QCOMPARE(m_label->fontColor(), Colors::Aqua);
     QVERIFY(m_label->font().underline());
     QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(shows(m_label->grab().toImage(), clAqua));
+    QVERIFY(shows(m_label->grab().toImage(), Colors::Aqua));
 }
 
-void TestKitSimpleLabel::becomingPlainTextUndoesTheLink()
+void TestLinkLabel::becomingPlainTextUndoesTheLink()
 {
     click();
-    m_label->setJumpMode(TKitJumpMode::jmNone);
-    QCOMPARE(m_label->fontColor(), clBlack);
+    m_label->setLinkMode(LinkMode::None);
+    QCOMPARE(m_label->fontColor(), Colors::Black);
     QVERIFY(!m_label->font().underline());
     QCOMPARE(m_label->cursor().shape(), Qt::ArrowCursor);
 
-    m_label->setJumpMode(TKitJumpMode::jmApplication);
-    QCOMPARE(m_label->fontColor(), clAqua);
+    m_label->setLinkMode(LinkMode::Application);
+    QCOMPARE(m_label->fontColor(), Colors::Aqua);
     QCOMPARE(m_label->visitCount(), 0);
 }
 
-void TestKitSimpleLabel::clickOpensTheTarget_data()
+void TestLinkLabel::clickOpensTheTarget_data()
 {
-    QTest::addColumn<TKitJumpMode>("mode");
+    QTest::addColumn<LinkMode>("mode");
     QTest::addColumn<QString>("jump");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("opened");
 
     const QString other = QStringLiteral("https://other.example.com/");
     const QString mail = QStringLiteral("someone@example.com");
-    QTest::newRow("jump wins over caption")
-            << TKitJumpMode::jmInternet << other << Address << other;
+    QTest::newRow("jump wins over caption") << LinkMode::Internet << other << Address << other;
     QTest::newRow("blank jump, address caption")
-            << TKitJumpMode::jmInternet << QString() << Address << Address;
+            << LinkMode::Internet << QString() << Address << Address;
     QTest::newRow("blank jump, mail caption")
-            << TKitJumpMode::jmInternet << QString() << mail << QStringLiteral("mailto:") + mail;
+            << LinkMode::Internet << QString() << mail << QStringLiteral("mailto:") + mail;
     QTest::newRow("jump of blanks and controls counts as blank")
-            << TKitJumpMode::jmInternet << QStringLiteral(" \t\x01 ") << Address << Address;
+            << LinkMode::Internet << QStringLiteral(" \t\x01 ") << Address << Address;
     QTest::newRow("jump with an @ gets no mailto")
-            << TKitJumpMode::jmInternet << QStringLiteral("https://example.com/@me") << mail
+            << LinkMode::Internet << QStringLiteral("https://example.com/@me") << mail
             << QStringLiteral("https://example.com/@me");
     QTest::newRow("application, blank jump")
-            << TKitJumpMode::jmApplication << QString() << Address << Address;
+            << LinkMode::Application << QString() << Address << Address;
     QTest::newRow("application, mail caption is opened as it stands")
-            << TKitJumpMode::jmApplication << QString() << mail << mail;
-    QTest::newRow("custom opens nothing")
-            << TKitJumpMode::jmCustom << other << Address << QString();
+            << LinkMode::Application << QString() << mail << mail;
+    QTest::newRow("custom opens nothing") << LinkMode::Custom << other << Address << QString();
 }
 
-void TestKitSimpleLabel::clickOpensTheTarget()
+void TestLinkLabel::clickOpensTheTarget()
 {
-    QFETCH(TKitJumpMode, mode);
+    QFETCH(LinkMode, mode);
     QFETCH(QString, jump);
     QFETCH(QString, caption);
     QFETCH(QString, opened);
 
-    m_label->setJumpMode(mode);
-    m_label->setJump(jump);
+    m_label->setLinkMode(mode);
+    m_label->setTarget(jump);
     m_label->setCaption(caption);
     click();
     if (opened.isEmpty()) {
@@ -156,33 +154,32 @@ void TestKitSimpleLabel::clickOpensTheTarget()
     QVERIFY(m_label->isEnabled());
 }
 
-void TestKitSimpleLabel::clickTellsItsOwnerBeforeOpening()
+void TestLinkLabel::clickTellsItsOwnerBeforeOpening()
 {
     qsizetype openedBefore = -1;
-    connect(m_label, &TKitSimpleLabel::clicked, this,
-            [&] { openedBefore = m_desktop.opened.size(); });
+    connect(m_label, &LinkLabel::clicked, this, [&] { openedBefore = m_desktop.opened.size(); });
     click();
     QCOMPARE(openedBefore, 0);
     QCOMPARE(m_desktop.opened.size(), 1);
 }
 
-void TestKitSimpleLabel::leftPressMarksTheLinkVisited()
+void TestLinkLabel::leftPressMarksTheLinkVisited()
 {
     QTest::mousePress(m_label, Qt::LeftButton, {}, QPoint(2, 2));
-    QCOMPARE(m_label->fontColor(), clTeal);
+    QCOMPARE(m_label->fontColor(), Colors::Teal);
     QCOMPARE(m_label->visitCount(), 1);
     // Released away from the label: no click, but the link stays visited.
     QTest::mouseRelease(m_label, Qt::LeftButton, {}, QPoint(-5, 2));
     QVERIFY(m_desktop.opened.isEmpty());
-    QCOMPARE(m_label->fontColor(), clTeal);
-    QVERIFY(shows(m_label->grab().toImage(), clTeal));
+    QCOMPARE(m_label->fontColor(), Colors::Teal);
+    QVERIFY(shows(m_label->grab().toImage(), Colors::Teal));
 
     click();
     QCOMPARE(m_label->visitCount(), 2);
     QCOMPARE(m_desktop.opened.size(), 1);
 }
 
-void TestKitSimpleLabel::doubleClickOpensTheTargetOnce()
+void TestLinkLabel::doubleClickOpensTheTargetOnce()
 {
     // What a widget gets from a double click: press, release, double click, release.
     click();
@@ -192,46 +189,46 @@ void TestKitSimpleLabel::doubleClickOpensTheTargetOnce()
     QCOMPARE(m_label->visitCount(), 2);
 }
 
-void TestKitSimpleLabel::rightButtonChangesNothing()
+void TestLinkLabel::rightButtonChangesNothing()
 {
-    QSignalSpy clicks(m_label, &TKitSimpleLabel::clicked);
+    QSignalSpy clicks(m_label, &LinkLabel::clicked);
     click(Qt::RightButton);
-    QCOMPARE(m_label->fontColor(), clAqua);
+    QCOMPARE(m_label->fontColor(), Colors::Aqua);
     QCOMPARE(m_label->visitCount(), 0);
     QCOMPARE(clicks.size(), 0);
     QVERIFY(m_desktop.opened.isEmpty());
 }
 
-void TestKitSimpleLabel::failedOpenDisablesTheLinkForGood()
+void TestLinkLabel::failedOpenDisablesTheLinkForGood()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QSignalSpy clicks(m_label, &TKitSimpleLabel::clicked);
+    QSignalSpy clicks(m_label, &LinkLabel::clicked);
     click();
-    QCOMPARE(m_label->JumpMode(), TKitJumpMode::jmNone);
+    QCOMPARE(m_label->linkMode(), LinkMode::None);
     QVERIFY(!m_label->isEnabled());
     // The mode is dropped without the usual change back to plain text.
-    QCOMPARE(m_label->fontColor(), clTeal);
+    QCOMPARE(m_label->fontColor(), Colors::Teal);
     QVERIFY(m_label->font().underline());
     QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
 
     const QImage image = m_label->grab().toImage();
-    QVERIFY(shows(image, clGrayText));
-    QVERIFY(!shows(image, clTeal));
+    QVERIFY(shows(image, Colors::GrayText));
+    QVERIFY(!shows(image, Colors::Teal));
 
     click();
     QCOMPARE(clicks.size(), 1);
 }
 
-void TestKitSimpleLabel::failedOpenForAnApplicationIsIgnored()
+void TestLinkLabel::failedOpenForAnApplicationIsIgnored()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    m_label->setJumpMode(TKitJumpMode::jmApplication);
+    m_label->setLinkMode(LinkMode::Application);
     click();
-    QCOMPARE(m_label->JumpMode(), TKitJumpMode::jmApplication);
+    QCOMPARE(m_label->linkMode(), LinkMode::Application);
     QVERIFY(m_label->isEnabled());
 }
 
-void TestKitSimpleLabel::sizeFollowsTheTextWithoutAccelerator()
+void TestLinkLabel::sizeFollowsTheTextWithoutAccelerator()
 {
     m_label->setCaption(QStringLiteral("&Tovik"));
     const QSize withAccelerator = m_label->size();
@@ -247,25 +244,25 @@ void TestKitSimpleLabel::sizeFollowsTheTextWithoutAccelerator()
     QCOMPARE(m_label->height(), QFontMetrics(larger).height());
 }
 
-QTEST_MAIN(TestKitSimpleLabel)
-void TestKitSimpleLabel::keyboardAndScreenReadersOpenALinkOnly_data()
+QTEST_MAIN(TestLinkLabel)
+void TestLinkLabel::keyboardAndScreenReadersOpenALinkOnly_data()
 {
-    QTest::addColumn<TKitJumpMode>("mode");
+    QTest::addColumn<LinkMode>("mode");
     QTest::addColumn<int>("key"); // 0: the accessible Press action
     QTest::addColumn<int>("opened");
-    QTest::newRow("link, Enter") << TKitJumpMode::jmInternet << int(Qt::Key_Return) << 1;
-    QTest::newRow("link, Space") << TKitJumpMode::jmInternet << int(Qt::Key_Space) << 1;
-    QTest::newRow("link, Press") << TKitJumpMode::jmInternet << 0 << 1;
-    QTest::newRow("plain text, Enter") << TKitJumpMode::jmNone << int(Qt::Key_Return) << 0;
-    QTest::newRow("plain text, Press") << TKitJumpMode::jmNone << 0 << 0;
+    QTest::newRow("link, Enter") << LinkMode::Internet << int(Qt::Key_Return) << 1;
+    QTest::newRow("link, Space") << LinkMode::Internet << int(Qt::Key_Space) << 1;
+    QTest::newRow("link, Press") << LinkMode::Internet << 0 << 1;
+    QTest::newRow("plain text, Enter") << LinkMode::None << int(Qt::Key_Return) << 0;
+    QTest::newRow("plain text, Press") << LinkMode::None << 0 << 0;
 }
 
-void TestKitSimpleLabel::keyboardAndScreenReadersOpenALinkOnly()
+void TestLinkLabel::keyboardAndScreenReadersOpenALinkOnly()
 {
-    QFETCH(TKitJumpMode, mode);
+    QFETCH(LinkMode, mode);
     QFETCH(int, key);
     QFETCH(int, opened);
-    m_label->setJumpMode(mode);
+    m_label->setLinkMode(mode);
     m_label->show();
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_label);
     QCOMPARE(accessible->text(QAccessible::Name), Address);
@@ -283,4 +280,4 @@ void TestKitSimpleLabel::keyboardAndScreenReadersOpenALinkOnly()
     QCOMPARE(m_label->visitCount(), opened);
 }
 
-#include "tst_kitsimplelabel.moc"
+#include "tst_linklabel.moc"

@@ -1,5 +1,5 @@
-#include "widgets/kitfill.h"
-#include "widgets/kitgradient.h"
+#include "widgets/gradient.h"
+#include "widgets/gradientfill.h"
 
 #include <QMouseEvent>
 #include <QTest>
@@ -31,14 +31,14 @@ protected:
     void mousePressEvent(QMouseEvent *) override { ++presses; }
 };
 
-TColor pixelAt(const QImage &image, int x, int y)
+Color pixelAt(const QImage &image, int x, int y)
 {
     return fromQColor(image.pixelColor(x, y));
 }
 
 } // namespace
 
-class TestKitFill : public QObject
+class TestGradientFill : public QObject
 {
     Q_OBJECT
 
@@ -53,73 +53,73 @@ private Q_SLOTS:
 
 private:
     ClickableWindow *m_window = nullptr;
-    TKitFill *m_fill = nullptr;
+    GradientFill *m_fill = nullptr;
 };
 
-void TestKitFill::init()
+void TestGradientFill::init()
 {
     m_window = new ClickableWindow;
     m_window->resize(600, 400);
-    m_fill = new TKitFill(m_window);
+    m_fill = new GradientFill(m_window);
     m_fill->setGeometry(0, 0, 601, 401);
-    m_fill->Gradient()->setColor(clAqua);
-    m_fill->Gradient()->setEndColor(clBlue);
-    m_fill->Gradient()->setColorCount(236);
+    m_fill->gradient()->setColor(Colors::Aqua);
+    m_fill->gradient()->setEndColor(Colors::Blue);
+    m_fill->gradient()->setColorCount(236);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
-void TestKitFill::cleanup()
+void TestGradientFill::cleanup()
 {
     delete m_window;
 }
 
-void TestKitFill::paintsTheGradientOverItsWholeArea()
+void TestGradientFill::paintsTheGradientOverItsWholeArea()
 {
     const QImage image = m_fill->grab().toImage();
     QCOMPARE(image.size(), QSize(601, 401));
-    QCOMPARE(pixelAt(image, 0, 0), TColor(0x00FFFF00));
-    QCOMPARE(pixelAt(image, 600, 2), TColor(0x00FFFE00));
-    QCOMPARE(pixelAt(image, 300, 201), TColor(0x00FF7F00));
-    QCOMPARE(pixelAt(image, 600, 400), TColor(0x00FF0000));
+    QCOMPARE(pixelAt(image, 0, 0), Color(0x00FFFF00));
+    QCOMPARE(pixelAt(image, 600, 2), Color(0x00FFFE00));
+    QCOMPARE(pixelAt(image, 300, 201), Color(0x00FF7F00));
+    QCOMPARE(pixelAt(image, 600, 400), Color(0x00FF0000));
 }
 
-void TestKitFill::repaintsAtOnceWhenTheGradientChanges()
+void TestGradientFill::repaintsAtOnceWhenTheGradientChanges()
 {
     PaintCounter paints(m_fill);
-    m_fill->Gradient()->setColor(clRed);
+    m_fill->gradient()->setColor(Colors::Red);
     QCOMPARE(paints.count, 1);
-    m_fill->Gradient()->setEndColor(clRed);
+    m_fill->gradient()->setEndColor(Colors::Red);
     QCOMPARE(paints.count, 2);
 
     const QImage image = m_fill->grab().toImage();
-    QCOMPARE(pixelAt(image, 0, 0), clRed);
-    QCOMPARE(pixelAt(image, 300, 200), clRed);
-    QCOMPARE(pixelAt(image, 600, 400), clRed);
+    QCOMPARE(pixelAt(image, 0, 0), Colors::Red);
+    QCOMPARE(pixelAt(image, 300, 200), Colors::Red);
+    QCOMPARE(pixelAt(image, 600, 400), Colors::Red);
 }
 
-void TestKitFill::unchangedColourPaintsNothing()
+void TestGradientFill::unchangedColourPaintsNothing()
 {
     PaintCounter paints(m_fill);
-    m_fill->Gradient()->setColor(clAqua);
-    m_fill->Gradient()->setEndColor(clBlue);
+    m_fill->gradient()->setColor(Colors::Aqua);
+    m_fill->gradient()->setEndColor(Colors::Blue);
     QCOMPARE(paints.count, 0);
 }
 
-void TestKitFill::hiddenFillDoesNotPaint()
+void TestGradientFill::hiddenFillDoesNotPaint()
 {
     m_window->hide();
     PaintCounter paints(m_fill);
-    m_fill->Gradient()->setColor(clRed);
+    m_fill->gradient()->setColor(Colors::Red);
     QCOMPARE(paints.count, 0);
-    QCOMPARE(pixelAt(m_fill->grab().toImage(), 0, 0), clRed);
+    QCOMPARE(pixelAt(m_fill->grab().toImage(), 0, 0), Colors::Red);
 }
 
-void TestKitFill::leavesClicksToTheWindow()
+void TestGradientFill::leavesClicksToTheWindow()
 {
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
     QCOMPARE(m_window->presses, 1);
 }
 
-QTEST_MAIN(TestKitFill)
-#include "tst_kitfill.moc"
+QTEST_MAIN(TestGradientFill)
+#include "tst_gradientfill.moc"

@@ -1,10 +1,10 @@
-#include "widgets/kitfonts.h"
+#include "widgets/fonts.h"
 #include "windowtesting.h"
 
 #include <QFontInfo>
 #include <QTest>
 
-class TestKitFonts : public QObject
+class TestFonts : public QObject
 {
     Q_OBJECT
 
@@ -14,7 +14,7 @@ private Q_SLOTS:
     void boldTahomaIsDrawnBold();
 };
 
-void TestKitFonts::layoutFacesAreTheOnesDrawn_data()
+void TestFonts::layoutFacesAreTheOnesDrawn_data()
 {
     QTest::addColumn<QFont>("font");
     QTest::addColumn<QString>("family");
@@ -25,7 +25,7 @@ void TestKitFonts::layoutFacesAreTheOnesDrawn_data()
 
 // On a stand-in face the program still runs, but the captions no longer fit their layouts, so
 // the suite must not pass on one.
-void TestKitFonts::layoutFacesAreTheOnesDrawn()
+void TestFonts::layoutFacesAreTheOnesDrawn()
 {
     QFETCH(const QFont, font);
     QFETCH(const QString, family);
@@ -36,7 +36,7 @@ void TestKitFonts::layoutFacesAreTheOnesDrawn()
                                 .arg(family, drawn)));
 }
 
-void TestKitFonts::boldTahomaIsDrawnBold()
+void TestFonts::boldTahomaIsDrawnBold()
 {
     const QString text = QStringLiteral("Name: Score: CPU");
     const int regular = uncutInkOf(text, tahomaFont(16));
@@ -47,5 +47,5 @@ void TestKitFonts::boldTahomaIsDrawnBold()
                                 .arg(regular)));
 }
 
-QTEST_MAIN(TestKitFonts)
-#include "tst_kitfonts.moc"
+QTEST_MAIN(TestFonts)
+#include "tst_fonts.moc"

@@ -1,36 +1,36 @@
-#include "widgets/kitfill.h"
+#include "widgets/gradientfill.h"
 
-#include "widgets/kitgradient.h"
+#include "widgets/gradient.h"
 
 #include <QPainter>
 #include <exception>
 
-TKitFill::TKitFill(QWidget *parent) : QWidget(parent), m_gradient(new TKitGradient(this))
+GradientFill::GradientFill(QWidget *parent) : QWidget(parent), m_gradient(new Gradient(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    connect(m_gradient, &TKitGradient::changed, this, &TKitFill::gradientChanged);
+    connect(m_gradient, &Gradient::changed, this, &GradientFill::gradientChanged);
 }
 
-void TKitFill::paintEvent(QPaintEvent *)
+void GradientFill::paintEvent(QPaintEvent *)
 {
     // A failed paint leaves the background as it was until the next one; there is nobody to
     // tell in the middle of a paint cycle.
     try {
         QPainter painter(this);
-        PaintGradient(painter, rect(), m_gradient->ColorTable());
+        paintGradient(painter, rect(), m_gradient->colorTable());
     } catch (const std::exception &) {
     }
 }
 
-void TKitFill::gradientChanged()
+void GradientFill::gradientChanged()
 {
     if (isVisible())
         repaint();
 }
 
-void TKitFill::setColors(TColor start, TColor end)
+void GradientFill::setColors(Color start, Color end)
 {
     m_gradient->setColor(start);
     m_gradient->setEndColor(end);

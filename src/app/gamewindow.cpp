@@ -1,0 +1,627 @@
+#include "app/gamewindow.h"
+
+#include "app/aboutwindow.h"
+#include "app/errors.h"
+#include "app/helpwindow.h"
+#include "app/pressbutton.h"
+#include "app/windowplacement.h"
+#include "game/commentary.h"
+#include "game/random.h"
+#include "game/rollsummary.h"
+#include "players/colorschemedialog.h"
+#include "players/highscorewindow.h"
+#include "players/settings.h"
+#include "players/sharedstate.h"
+#include "players/welcomewindow.h"
+#include "widgets/announcer.h"
+#include "widgets/dieface.h"
+#include "widgets/fonts.h"
+#include "widgets/gradientfill.h"
+#include "widgets/transparentimage.h"
+#include "widgets/windowcontrols.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QShowEvent>
+
+GameWindow *theGameWindow = nullptr;
+
+namespace {
+
+constexpr QSize ClientSize(600, 400);
+constexpr QRect FillGeometry(0, 0, 601, 401);
+constexpr int FillColorCount = 236;
+
+constexpr int DieTop = 16;
+constexpr QSize DieSize(105, 105);
+constexpr std::array<int, 5> DieLefts = {40, 144, 248, 352, 456};
+constexpr int HeldTop = 120;
+constexpr std::array<int, 5> HeldLefts = {42, 145, 248, 352, 456};
+
+constexpr QRect PanelGeometry(40, 152, 409, 73);
+constexpr QRect CpuGeometry(16, 8, 65, 33);
+constexpr QRect CpuMessageGeometry(88, 8, 313, 33);
+constexpr QPoint ScoreCaptionPos(32, 48);
+constexpr QRect ScoreGeometry(72, 48, 41, 16);
+constexpr QPoint SubTotalCaptionPos(160, 48);
+constexpr QRect SubTotalGeometry(232, 48, 33, 16);
+constexpr QPoint RollsCaptionPos(312, 48);
+constexpr QRect RollsGeometry(360, 48, 17, 16);
+constexpr int CaptionHeight = 16;
+
+constexpr QRect RollButtonGeometry(456, 152, 105, 33);
+constexpr QRect UnSelectButtonGeometry(456, 192, 105, 33);
+
+struct CategoryLayout
+{
+    const char16_t *caption;
+    QRect geometry;
+};
+
+// In the order of Category, which is also the buttons' tab order.
+constexpr std::array<CategoryLayout, CategoryCount> CategoryLayouts = {{
+        {u"Ones", QRect(40, 248, 75, 25)},
+        {u"Twos", QRect(128, 248, 75, 25)},
+        {u"Threes", QRect(216, 248, 75, 25)},
+        {u"Fours", QRect(304, 248, 75, 25)},
+        {u"Fives", QRect(392, 248, 75, 25)},
+        {u"Sixes", QRect(480, 248, 75, 25)},
+        {u"3 of a Kind", QRect(40, 280, 163, 25)},
+        {u"4 of a Kind", QRect(216, 280, 163, 25)},
+        {u"Full House", QRect(392, 280, 163, 25)},
+        {u"Small Straight", QRect(40, 312, 163, 25)},
+        {u"Large Straight", QRect(216, 312, 163, 25)},
+        {u"Chance", QRect(392, 312, 163, 25)},
+        {u"Tovik!", QRect(168, 352, 283, 33)},
+}};
+
+constexpr int SmallFontSize = 11;
+constexpr int PanelFontSize = 13;
+constexpr int CpuFontSize = 27;
+
+QLabel *makeLabel(const QString &text, QWidget *parent, const QFont &font, Color color)
+{
+    auto *label = new QLabel(text, parent);
+    // Shown as it stands: the commentator quotes the player's name, which is never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setTextOnFullLines(label);
+    setTextColor(label, color);
+    return label;
+}
+
+// The score, sub total and rolls labels show bare numbers; a screen reader hears what they are.
+void showNumber(QLabel *label, qint32 value)
+{
+    const QString text = QString::number(value);
+    label->setText(text);
+    label->setAccessibleName(label->accessibleDescription() + QStringLiteral(": ") + text);
+}
+
+QLabel *makeNumber(QWidget *parent, const QRect &geometry, const QString &meaning)
+{
+    QLabel *label = makeLabel(QString(), parent, tahomaFont(PanelFontSize), Colors::Lime);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setAccessibleDescription(meaning);
+    showNumber(label, 0);
+    return label;
+}
+
+} // namespace
+
+GameWindow::GameWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Tovik v2"));
+    setFixedBorder(this, true);
+    setWindowFont(this, SmallFontSize);
+    createControls();
+    createMenus();
+    connectControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    prepareFirstGame();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setFixedSize(ClientSize);
+    setBackgroundColor(client, Colors::Black);
+    setCentralWidget(client);
+
+    backgroundFill = newBackgroundFill(client, FillGeometry, FillColorCount);
+
+    std::array<DieFace *, 5> dieFaces{};
+    DiceDisplay::Images faces{};
+    DiceDisplay::Images markers{};
+    const ScaledPicture heldPicture = heldMarkerPicture();
+    for (std::size_t die = 0; die < faces.size(); ++die) {
+        dieFaces[die] = new DieFace(client);
+        faces[die] = dieFaces[die];
+        faces[die]->setGeometry(QRect(QPoint(DieLefts[die], DieTop), DieSize));
+        faces[die]->setToolTip(QStringLiteral("Click to HOLD"));
+        markers[die] = new TransparentImage(client);
+        markers[die]->setPicture(heldPicture);
+        markers[die]->setGeometry(
+                QRect(QPoint(HeldLefts[die], HeldTop), heldPicture.designed().size()));
+        markers[die]->hide();
+    }
+    std::tie(die1, die2, die3, die4, die5)
+            = std::tuple(dieFaces[0], dieFaces[1], dieFaces[2], dieFaces[3], dieFaces[4]);
+    std::tie(heldMarker1, heldMarker2, heldMarker3, heldMarker4, heldMarker5)
+            = std::tuple(markers[0], markers[1], markers[2], markers[3], markers[4]);
+    m_diceDisplay = std::make_unique<DiceDisplay>(faces, markers, dieFaceImages);
+
+    scorePanel = new QFrame(client);
+    scorePanel->setGeometry(PanelGeometry);
+    scorePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setBackgroundColor(scorePanel, Colors::Black);
+    m_announcer = new Announcer(scorePanel);
+
+    commentatorLabel = makeLabel(QStringLiteral("CPU"), scorePanel, tahomaFont(CpuFontSize, true),
+                                 Colors::Lime);
+    commentatorLabel->setGeometry(CpuGeometry);
+    commentatorLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    commentLabel = makeLabel(QStringLiteral("Click new game to play!!"), scorePanel,
+                             tahomaFont(PanelFontSize), Colors::White);
+    commentLabel->setGeometry(CpuMessageGeometry);
+    commentLabel->setWordWrap(true);
+    commentLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    commentLabel->setToolTip(QStringLiteral("This is what the CPU has to say!"));
+    commentLabel->setAccessibleDescription(commentLabel->toolTip());
+    setMessage(commentLabel->text());
+    const QFont panelFont = tahomaFont(PanelFontSize);
+    scoreCaption = newLabel(QStringLiteral("Score:"), scorePanel, ScoreCaptionPos, CaptionHeight,
+                            panelFont, Colors::White);
+    scoreLabel = makeNumber(scorePanel, ScoreGeometry, QStringLiteral("Score"));
+    subTotalCaption = newLabel(QStringLiteral("Sub Total:"), scorePanel, SubTotalCaptionPos,
+                               CaptionHeight, panelFont, Colors::White);
+    subTotalLabel = makeNumber(scorePanel, SubTotalGeometry, QStringLiteral("Sub total"));
+    rollsCaption = newLabel(QStringLiteral("Rolls:"), scorePanel, RollsCaptionPos, CaptionHeight,
+                            panelFont, Colors::White);
+    rollsLabel = makeNumber(scorePanel, RollsGeometry, QStringLiteral("Rolls"));
+
+    rollButton = newButton(QStringLiteral("&ROLL"), client, RollButtonGeometry,
+                           tahomaFont(SmallFontSize));
+    rollButton->hide();
+    newGameButton = newButton(QStringLiteral("&New Game"), client, RollButtonGeometry, panelFont);
+    createCategoryButtons();
+    unselectButton = newButton(QStringLiteral("&Un-Select Item"), client, UnSelectButtonGeometry,
+                               tahomaFont(SmallFontSize));
+    unselectButton->setEnabled(false);
+
+    setTabOrder(rollButton, newGameButton);
+    QWidget *previous = newGameButton;
+    for (QPushButton *button : m_categoryButtons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, unselectButton);
+    previous = unselectButton;
+    for (QWidget *face : {die1, die2, die3, die4, die5}) {
+        setTabOrder(previous, face);
+        previous = face;
+    }
+}
+
+void GameWindow::createCategoryButtons()
+{
+    QWidget *client = centralWidget();
+    for (std::size_t i = 0; i < m_categoryButtons.size(); ++i) {
+        const QString caption = QString::fromUtf16(CategoryLayouts[i].caption);
+        const Category category = Category(i);
+        QPushButton *button = nullptr;
+        if (category == Category::Ones || category == Category::Twos) {
+            auto *pressButton = new PressButton(caption, client);
+            pressButton->setGeometry(CategoryLayouts[i].geometry);
+            button = pressButton;
+        } else {
+            button = new QPushButton(caption, client);
+            button->setGeometry(CategoryLayouts[i].geometry);
+        }
+        button->setFont(tahomaFont(PanelFontSize));
+        button->setAccessibleDescription(QStringLiteral("Score this turn as %1").arg(caption));
+        button->hide();
+        m_categoryButtons[i] = button;
+    }
+    onesButton = static_cast<PressButton *>(m_categoryButtons[0]);
+    twosButton = static_cast<PressButton *>(m_categoryButtons[1]);
+    std::tie(threesButton, foursButton, fivesButton, sixesButton, threeOfAKindButton,
+             fourOfAKindButton, fullHouseButton, smallStraightButton, largeStraightButton,
+             chanceButton, fiveOfAKindButton)
+            = std::tuple(m_categoryButtons[2], m_categoryButtons[3], m_categoryButtons[4],
+                         m_categoryButtons[5], m_categoryButtons[6], m_categoryButtons[7],
+                         m_categoryButtons[8], m_categoryButtons[9], m_categoryButtons[10],
+                         m_categoryButtons[11], m_categoryButtons[12]);
+}
+
+void GameWindow::createMenus()
+{
+    mainMenu = menuBar();
+    gameMenu = mainMenu->addMenu(QStringLiteral("&Game"));
+    newGameAction = gameMenu->addAction(QStringLiteral("&New..."));
+    newGameAction->setShortcut(Qt::Key_F2);
+    differentPlayerAction = gameMenu->addAction(QStringLiteral("&Different Player..."));
+    highestScoreAction = gameMenu->addAction(QStringLiteral("&Highest Score..."));
+    highestScoreAction->setEnabled(false);
+    exitAction = gameMenu->addAction(QStringLiteral("E&xit"));
+
+    optionsMenu = mainMenu->addMenu(QStringLiteral("&Options"));
+    animationAction = optionsMenu->addAction(QStringLiteral("&Animation"));
+    animationAction->setCheckable(true);
+    colorsAction = optionsMenu->addAction(QStringLiteral("&Colors..."));
+    colorsAction->setShortcut(Qt::Key_F3);
+
+    helpMenu = mainMenu->addMenu(QStringLiteral("&Help"));
+    howToPlayAction = helpMenu->addAction(QStringLiteral("&How to Play..."));
+    howToPlayAction->setShortcut(Qt::Key_F1);
+    aboutAction = helpMenu->addAction(QStringLiteral("&About"));
+}
+
+void GameWindow::connectControls()
+{
+    connect(rollButton, &QPushButton::clicked, this, &GameWindow::requestRoll);
+    connect(newGameButton, &QPushButton::clicked, this, &GameWindow::requestNewGame);
+    connect(unselectButton, &QPushButton::clicked, this, &GameWindow::unselectCategory);
+    connect(onesButton, &PressButton::activated, this, &GameWindow::selectOnes);
+    connect(twosButton, &PressButton::activated, this, &GameWindow::selectTwos);
+    connect(threesButton, &QPushButton::clicked, this, &GameWindow::selectThrees);
+    connect(foursButton, &QPushButton::clicked, this, &GameWindow::selectFours);
+    connect(fivesButton, &QPushButton::clicked, this, &GameWindow::selectFives);
+    connect(sixesButton, &QPushButton::clicked, this, &GameWindow::selectSixes);
+    connect(threeOfAKindButton, &QPushButton::clicked, this, &GameWindow::selectThreeOfAKind);
+    connect(fourOfAKindButton, &QPushButton::clicked, this, &GameWindow::selectFourOfAKind);
+    connect(fullHouseButton, &QPushButton::clicked, this, &GameWindow::selectFullHouse);
+    connect(smallStraightButton, &QPushButton::clicked, this, &GameWindow::selectSmallStraight);
+    connect(largeStraightButton, &QPushButton::clicked, this, &GameWindow::selectLargeStraight);
+    connect(chanceButton, &QPushButton::clicked, this, &GameWindow::selectChance);
+    connect(fiveOfAKindButton, &QPushButton::clicked, this, &GameWindow::selectFiveOfAKind);
+    connect(die1, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie1);
+    connect(die2, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie2);
+    connect(die3, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie3);
+    connect(die4, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie4);
+    connect(die5, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie5);
+    connect(die1, &DieFace::activated, this, &GameWindow::toggleHoldOfDie1);
+    connect(die2, &DieFace::activated, this, &GameWindow::toggleHoldOfDie2);
+    connect(die3, &DieFace::activated, this, &GameWindow::toggleHoldOfDie3);
+    connect(die4, &DieFace::activated, this, &GameWindow::toggleHoldOfDie4);
+    connect(die5, &DieFace::activated, this, &GameWindow::toggleHoldOfDie5);
+    // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse; a key
+    // held down toggles once, as a mouse button held down does.
+    for (int die = 0; die < int(DieLefts.size()); ++die) {
+        auto *holdKey = new QShortcut(QKeySequence(Qt::Key_1 + die), this);
+        holdKey->setAutoRepeat(false);
+        connect(holdKey, &QShortcut::activated, this, [this, die] { toggleHold(die); });
+    }
+
+    // Qt blocks the shortcuts of a disabled menu but not its items' trigger(), which a screen
+    // reader's Press calls: while the dice roll, the items do nothing, as their greyed menus say.
+    const auto unlessRolling = [this](void (GameWindow::*handler)()) {
+        return [this, handler] {
+            if (!m_rolling)
+                (this->*handler)();
+        };
+    };
+    connect(newGameAction, &QAction::triggered, this, unlessRolling(&GameWindow::startNewGame));
+    connect(differentPlayerAction, &QAction::triggered, this,
+            unlessRolling(&GameWindow::showWelcomeWindow));
+    connect(highestScoreAction, &QAction::triggered, this,
+            unlessRolling(&GameWindow::showHighestScore));
+    connect(exitAction, &QAction::triggered, this, unlessRolling(&GameWindow::closeGame));
+    // The item shows screen readers only "checked", so the player hears the new state.
+    connect(animationAction, &QAction::triggered, this, [this](bool on) {
+        if (m_rolling) {
+            animationAction->setChecked(!on);
+            return;
+        }
+        m_announcer->say(on ? QStringLiteral("Animation on.") : QStringLiteral("Animation off."));
+    });
+    connect(colorsAction, &QAction::triggered, this, unlessRolling(&GameWindow::showColorScheme));
+    connect(howToPlayAction, &QAction::triggered, this, unlessRolling(&GameWindow::showHelp));
+    connect(aboutAction, &QAction::triggered, this, unlessRolling(&GameWindow::showAbout));
+}
+
+void GameWindow::prepareFirstGame()
+{
+    gameStarted = false;
+    processRandom().setSeed(timeOfDaySeed());
+}
+
+void GameWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        prepareToShow();
+}
+
+void GameWindow::prepareToShow()
+{
+    backgroundFill->setColors(gradientStartColor, gradientEndColor);
+    centerOnScreen(this);
+}
+
+void GameWindow::closeEvent(QCloseEvent *event)
+{
+    if (!saveAndQuit())
+        event->ignore();
+}
+
+// Closing the game window saves the settings and ends the program; a save that fails keeps the
+// window open and the program running.
+bool GameWindow::saveAndQuit()
+{
+    if (!runHandler(saveSettings))
+        return false;
+    QCoreApplication::quit();
+    return true;
+}
+
+void GameWindow::closeGame()
+{
+    close();
+}
+
+void GameWindow::showWelcomeWindow()
+{
+    if (!theWelcomeWindow->isVisible())
+        theWelcomeWindow->show();
+}
+
+// The windows below are made for one showing and destroyed when it ends. The game window is
+// their parent, so that the desktop keeps them above it and places them over it.
+void GameWindow::showHighestScore()
+{
+    HighScoreWindow highScoreWindow(this);
+    highScoreWindow.enterViewMode();
+    highScoreWindow.exec();
+}
+
+void GameWindow::showColorScheme()
+{
+    {
+        ColorSchemeDialog colorScheme(this);
+        colorScheme.exec();
+    }
+    m_diceDisplay->repaint();
+}
+
+void GameWindow::showHelp()
+{
+    HelpWindow help(this);
+    help.exec();
+}
+
+void GameWindow::showAbout()
+{
+    AboutWindow about(this);
+    about.exec();
+}
+
+QPushButton *GameWindow::categoryButton(Category category) const
+{
+    return m_categoryButtons[std::size_t(category)];
+}
+
+bool GameWindow::diceShowFiveOfAKind() const
+{
+    return isFiveOfAKind(m_game.diceValues);
+}
+
+void GameWindow::setMessage(const QString &text)
+{
+    commentLabel->setText(text);
+    commentLabel->setAccessibleName(QStringLiteral("CPU says: ") + text);
+    m_announcer->say(text);
+}
+
+void GameWindow::showNumbers()
+{
+    showNumber(scoreLabel, m_game.score);
+    showNumber(subTotalLabel, m_game.subTotal);
+    showNumber(rollsLabel, m_game.rollCount);
+}
+
+void GameWindow::newGame()
+{
+    gameStarted = true;
+    m_game.reset();
+    newGameButton->hide();
+    rollButton->show();
+    rollButton->setEnabled(true);
+    unselectButton->setEnabled(false);
+    showNumbers();
+    m_diceDisplay->hideHeldMarkers();
+    for (QPushButton *button : m_categoryButtons)
+        button->show();
+    for (QPushButton *button : m_categoryButtons)
+        button->setEnabled(true);
+    setMessage(Commentary::welcome(currentPlayerName));
+    m_game.remarkShown = true;
+    rollDice();
+}
+
+void GameWindow::requestRoll()
+{
+    if (!canBePressed(rollButton))
+        return;
+    if (m_game.categorySelected)
+        unselectButton->setEnabled(false);
+    m_game.remarkShown = false;
+    rollDice();
+}
+
+void GameWindow::requestNewGame()
+{
+    if (!canBePressed(newGameButton))
+        return;
+    newGameButton->hide();
+    newGame();
+}
+
+// F2 is blocked with its menu during a roll, but the item itself stays enabled.
+void GameWindow::startNewGame()
+{
+    if (!m_rolling)
+        newGame();
+}
+
+void GameWindow::rollDice()
+{
+    if (m_game.categorySelected)
+        commitSelection();
+
+    ++m_game.rollCount;
+    showNumber(rollsLabel, m_game.rollCount);
+
+    if (m_game.rollCount == MaxRollsPerTurn) {
+        rollButton->setEnabled(false);
+        if (!m_game.remarkShown) {
+            setMessage(Commentary::outOfRolls());
+            m_game.remarkShown = true;
+        }
+    }
+
+    if (m_game.turnsScored >= TurnsPerGame) {
+        endGame();
+        return;
+    }
+
+    rollFreeDice();
+
+    if (!m_game.remarkShown) {
+        setMessage(Commentary::rollRemark());
+        m_game.remarkShown = true;
+    }
+}
+
+void GameWindow::commitSelection()
+{
+    selectedCategoryButton->hide();
+    const Bonus bonus = m_game.commit();
+    showNumbers();
+    m_announcer->say(QStringLiteral("Score: %1.").arg(m_game.score));
+    switch (bonus) {
+    case Bonus::None:
+        break;
+    case Bonus::Combined:
+        setMessage(Commentary::combinedBonus());
+        break;
+    case Bonus::ExtraFiveOfAKind:
+        setMessage(Commentary::extraFiveOfAKindBonus());
+        break;
+    case Bonus::SubTotal:
+        setMessage(Commentary::subTotalBonus(subTotalLabel->text()));
+        break;
+    }
+    m_diceDisplay->hideHeldMarkers();
+}
+
+void GameWindow::rollFreeDice()
+{
+    if (!animationAction->isChecked()) {
+        m_diceDisplay->plainRoll(m_game);
+    } else {
+        setRollLocked(true);
+        m_diceDisplay->animatedRoll(m_game, this);
+        setRollLocked(false);
+    }
+    m_announcer->say(rollSummary(m_game.diceValues, m_game.heldDice));
+}
+
+void GameWindow::setRollLocked(bool locked)
+{
+    newGameButton->setEnabled(!locked);
+    rollButton->setEnabled(!locked && m_game.rollCount != MaxRollsPerTurn);
+    for (QPushButton *button : m_categoryButtons)
+        button->setEnabled(!locked);
+    for (QMenu *menu : {gameMenu, optionsMenu, helpMenu})
+        menu->menuAction()->setEnabled(!locked);
+    m_game.diceLocked = locked;
+    m_rolling = locked;
+    m_announcer->setPaused(locked);
+    Q_EMIT rollingChanged(locked);
+}
+
+void GameWindow::endGame()
+{
+    setMessage(Commentary::gameOver());
+    newGameButton->show();
+    rollButton->hide();
+    if (scoreLabel->text().toInt() > highestScore) {
+        HighScoreWindow highScoreWindow(this);
+        highScoreWindow.enterRecordMode();
+        highScoreWindow.exec();
+    }
+    m_game.diceLocked = true;
+}
+
+void GameWindow::markSelection(QPushButton *button)
+{
+    if (m_game.categorySelected) {
+        setMessage(Commentary::refusal());
+        return;
+    }
+    m_game.categorySelected = true;
+    button->setEnabled(false);
+    rollButton->setEnabled(true);
+    unselectButton->setEnabled(true);
+    setMessage(Commentary::selection(m_game.pendingPoints));
+    selectedCategoryButton = button;
+}
+
+void GameWindow::selectCategory(Category category)
+{
+    if (!canBePressed(categoryButton(category)))
+        return;
+    m_game.evaluate(category);
+    markSelection(categoryButton(category));
+}
+
+void GameWindow::unselectCategory()
+{
+    if (!canBePressed(unselectButton) || !m_game.categorySelected)
+        return;
+    m_game.categorySelected = false;
+    selectedCategoryButton->setEnabled(true);
+    unselectButton->setEnabled(false);
+    m_game.pendingPoints = m_game.pendingSubTotalPoints = 0;
+    if (m_game.rollCount == MaxRollsPerTurn)
+        rollButton->setEnabled(false);
+    setMessage(Commentary::unselect());
+}
+
+void GameWindow::toggleHold(int die)
+{
+    if (m_game.diceLocked || newGameButton->isVisible())
+        return;
+    m_game.toggleHold(die);
+    m_diceDisplay->setHeldMarkerVisible(die, m_game.isHeld(die));
+}
+
+// clang-format off
+void GameWindow::selectOnes() { selectCategory(Category::Ones); }
+void GameWindow::selectTwos() { selectCategory(Category::Twos); }
+void GameWindow::selectThrees() { selectCategory(Category::Threes); }
+void GameWindow::selectFours() { selectCategory(Category::Fours); }
+void GameWindow::selectFives() { selectCategory(Category::Fives); }
+void GameWindow::selectSixes() { selectCategory(Category::Sixes); }
+void GameWindow::selectThreeOfAKind() { selectCategory(Category::ThreeOfAKind); }
+void GameWindow::selectFourOfAKind() { selectCategory(Category::FourOfAKind); }
+void GameWindow::selectFullHouse() { selectCategory(Category::FullHouse); }
+void GameWindow::selectSmallStraight() { selectCategory(Category::SmallStraight); }
+void GameWindow::selectLargeStraight() { selectCategory(Category::LargeStraight); }
+void GameWindow::selectChance() { selectCategory(Category::Chance); }
+void GameWindow::selectFiveOfAKind() { selectCategory(Category::FiveOfAKind); }
+void GameWindow::toggleHoldOfDie1() { toggleHold(0); }
+void GameWindow::toggleHoldOfDie2() { toggleHold(1); }
+void GameWindow::toggleHoldOfDie3() { toggleHold(2); }
+void GameWindow::toggleHoldOfDie4() { toggleHold(3); }
+void GameWindow::toggleHoldOfDie5() { toggleHold(4); }
+// clang-format on
