@@ -1,18 +1,11 @@
 #include "app/gamewindow.h"
 
-#include "app/aboutwindow.h"
 #include "app/errors.h"
-#include "app/helpwindow.h"
 #include "app/pressbutton.h"
 #include "app/windowplacement.h"
-#include "game/commentary.h"
 #include "game/random.h"
-#include "game/rollsummary.h"
-#include "players/colorschemedialog.h"
-#include "players/highscorewindow.h"
 #include "players/settings.h"
 #include "players/sharedstate.h"
-#include "players/welcomewindow.h"
 #include "widgets/announcer.h"
 #include "widgets/dieface.h"
 #include "widgets/fonts.h"
@@ -123,6 +116,7 @@ GameWindow::GameWindow(QWidget *parent) : QMainWindow(parent)
     createControls();
     createMenus();
     connectControls();
+    connectMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     prepareFirstGame();
 }
@@ -242,29 +236,6 @@ void GameWindow::createCategoryButtons()
                          m_categoryButtons[11], m_categoryButtons[12]);
 }
 
-void GameWindow::createMenus()
-{
-    mainMenu = menuBar();
-    gameMenu = mainMenu->addMenu(QStringLiteral("&Game"));
-    newGameAction = gameMenu->addAction(QStringLiteral("&New..."));
-    newGameAction->setShortcut(Qt::Key_F2);
-    differentPlayerAction = gameMenu->addAction(QStringLiteral("&Different Player..."));
-    highestScoreAction = gameMenu->addAction(QStringLiteral("&Highest Score..."));
-    highestScoreAction->setEnabled(false);
-    exitAction = gameMenu->addAction(QStringLiteral("E&xit"));
-
-    optionsMenu = mainMenu->addMenu(QStringLiteral("&Options"));
-    animationAction = optionsMenu->addAction(QStringLiteral("&Animation"));
-    animationAction->setCheckable(true);
-    colorsAction = optionsMenu->addAction(QStringLiteral("&Colors..."));
-    colorsAction->setShortcut(Qt::Key_F3);
-
-    helpMenu = mainMenu->addMenu(QStringLiteral("&Help"));
-    howToPlayAction = helpMenu->addAction(QStringLiteral("&How to Play..."));
-    howToPlayAction->setShortcut(Qt::Key_F1);
-    aboutAction = helpMenu->addAction(QStringLiteral("&About"));
-}
-
 void GameWindow::connectControls()
 {
     connect(rollButton, &QPushButton::clicked, this, &GameWindow::requestRoll);
@@ -300,32 +271,6 @@ void GameWindow::connectControls()
         holdKey->setAutoRepeat(false);
         connect(holdKey, &QShortcut::activated, this, [this, die] { toggleHold(die); });
     }
-
-    // Qt blocks the shortcuts of a disabled menu but not its items' trigger(), which a screen
-    // reader's Press calls: while the dice roll, the items do nothing, as their greyed menus say.
-    const auto unlessRolling = [this](void (GameWindow::*handler)()) {
-        return [this, handler] {
-            if (!m_rolling)
-                (this->*handler)();
-        };
-    };
-    connect(newGameAction, &QAction::triggered, this, unlessRolling(&GameWindow::startNewGame));
-    connect(differentPlayerAction, &QAction::triggered, this,
-            unlessRolling(&GameWindow::showWelcomeWindow));
-    connect(highestScoreAction, &QAction::triggered, this,
-            unlessRolling(&GameWindow::showHighestScore));
-    connect(exitAction, &QAction::triggered, this, unlessRolling(&GameWindow::closeGame));
-    // The item shows screen readers only "checked", so the player hears the new state.
-    connect(animationAction, &QAction::triggered, this, [this](bool on) {
-        if (m_rolling) {
-            animationAction->setChecked(!on);
-            return;
-        }
-        m_announcer->say(on ? QStringLiteral("Animation on.") : QStringLiteral("Animation off."));
-    });
-    connect(colorsAction, &QAction::triggered, this, unlessRolling(&GameWindow::showColorScheme));
-    connect(howToPlayAction, &QAction::triggered, this, unlessRolling(&GameWindow::showHelp));
-    connect(aboutAction, &QAction::triggered, this, unlessRolling(&GameWindow::showAbout));
 }
 
 void GameWindow::prepareFirstGame()
@@ -363,47 +308,6 @@ bool GameWindow::saveAndQuit()
     return true;
 }
 
-void GameWindow::closeGame()
-{
-    close();
-}
-
-void GameWindow::showWelcomeWindow()
-{
-    if (!theWelcomeWindow->isVisible())
-        theWelcomeWindow->show();
-}
-
-// The windows below are made for one showing and destroyed when it ends. The game window is
-// their parent, so that the desktop keeps them above it and places them over it.
-void GameWindow::showHighestScore()
-{
-    HighScoreWindow highScoreWindow(this);
-    highScoreWindow.enterViewMode();
-    highScoreWindow.exec();
-}
-
-void GameWindow::showColorScheme()
-{
-    {
-        ColorSchemeDialog colorScheme(this);
-        colorScheme.exec();
-    }
-    m_diceDisplay->repaint();
-}
-
-void GameWindow::showHelp()
-{
-    HelpWindow help(this);
-    help.exec();
-}
-
-void GameWindow::showAbout()
-{
-    AboutWindow about(this);
-    about.exec();
-}
-
 QPushButton *GameWindow::categoryButton(Category category) const
 {
     return m_categoryButtons[std::size_t(category)];
@@ -421,207 +325,14 @@ void GameWindow::setMessage(const QString &text)
     m_announcer->say(text);
 }
 
+void GameWindow::showRollCount()
+{
+    showNumber(rollsLabel, m_game.rollCount);
+}
+
 void GameWindow::showNumbers()
 {
     showNumber(scoreLabel, m_game.score);
     showNumber(subTotalLabel, m_game.subTotal);
     showNumber(rollsLabel, m_game.rollCount);
 }
-
-void GameWindow::newGame()
-{
-    gameStarted = true;
-    m_game.reset();
-    newGameButton->hide();
-    rollButton->show();
-    rollButton->setEnabled(true);
-    unselectButton->setEnabled(false);
-    showNumbers();
-    m_diceDisplay->hideHeldMarkers();
-    for (QPushButton *button : m_categoryButtons)
-        button->show();
-    for (QPushButton *button : m_categoryButtons)
-        button->setEnabled(true);
-    setMessage(Commentary::welcome(currentPlayerName));
-    m_game.remarkShown = true;
-    rollDice();
-}
-
-void GameWindow::requestRoll()
-{
-    if (!canBePressed(rollButton))
-        return;
-    if (m_game.categorySelected)
-        unselectButton->setEnabled(false);
-    m_game.remarkShown = false;
-    rollDice();
-}
-
-void GameWindow::requestNewGame()
-{
-    if (!canBePressed(newGameButton))
-        return;
-    newGameButton->hide();
-    newGame();
-}
-
-// F2 is blocked with its menu during a roll, but the item itself stays enabled.
-void GameWindow::startNewGame()
-{
-    if (!m_rolling)
-        newGame();
-}
-
-void GameWindow::rollDice()
-{
-    if (m_game.categorySelected)
-        commitSelection();
-
-    ++m_game.rollCount;
-    showNumber(rollsLabel, m_game.rollCount);
-
-    if (m_game.rollCount == MaxRollsPerTurn) {
-        rollButton->setEnabled(false);
-        if (!m_game.remarkShown) {
-            setMessage(Commentary::outOfRolls());
-            m_game.remarkShown = true;
-        }
-    }
-
-    if (m_game.turnsScored >= TurnsPerGame) {
-        endGame();
-        return;
-    }
-
-    rollFreeDice();
-
-    if (!m_game.remarkShown) {
-        setMessage(Commentary::rollRemark());
-        m_game.remarkShown = true;
-    }
-}
-
-void GameWindow::commitSelection()
-{
-    selectedCategoryButton->hide();
-    const Bonus bonus = m_game.commit();
-    showNumbers();
-    m_announcer->say(QStringLiteral("Score: %1.").arg(m_game.score));
-    switch (bonus) {
-    case Bonus::None:
-        break;
-    case Bonus::Combined:
-        setMessage(Commentary::combinedBonus());
-        break;
-    case Bonus::ExtraFiveOfAKind:
-        setMessage(Commentary::extraFiveOfAKindBonus());
-        break;
-    case Bonus::SubTotal:
-        setMessage(Commentary::subTotalBonus(subTotalLabel->text()));
-        break;
-    }
-    m_diceDisplay->hideHeldMarkers();
-}
-
-void GameWindow::rollFreeDice()
-{
-    if (!animationAction->isChecked()) {
-        m_diceDisplay->plainRoll(m_game);
-    } else {
-        setRollLocked(true);
-        m_diceDisplay->animatedRoll(m_game, this);
-        setRollLocked(false);
-    }
-    m_announcer->say(rollSummary(m_game.diceValues, m_game.heldDice));
-}
-
-void GameWindow::setRollLocked(bool locked)
-{
-    newGameButton->setEnabled(!locked);
-    rollButton->setEnabled(!locked && m_game.rollCount != MaxRollsPerTurn);
-    for (QPushButton *button : m_categoryButtons)
-        button->setEnabled(!locked);
-    for (QMenu *menu : {gameMenu, optionsMenu, helpMenu})
-        menu->menuAction()->setEnabled(!locked);
-    m_game.diceLocked = locked;
-    m_rolling = locked;
-    m_announcer->setPaused(locked);
-    Q_EMIT rollingChanged(locked);
-}
-
-void GameWindow::endGame()
-{
-    setMessage(Commentary::gameOver());
-    newGameButton->show();
-    rollButton->hide();
-    if (scoreLabel->text().toInt() > highestScore) {
-        HighScoreWindow highScoreWindow(this);
-        highScoreWindow.enterRecordMode();
-        highScoreWindow.exec();
-    }
-    m_game.diceLocked = true;
-}
-
-void GameWindow::markSelection(QPushButton *button)
-{
-    if (m_game.categorySelected) {
-        setMessage(Commentary::refusal());
-        return;
-    }
-    m_game.categorySelected = true;
-    button->setEnabled(false);
-    rollButton->setEnabled(true);
-    unselectButton->setEnabled(true);
-    setMessage(Commentary::selection(m_game.pendingPoints));
-    selectedCategoryButton = button;
-}
-
-void GameWindow::selectCategory(Category category)
-{
-    if (!canBePressed(categoryButton(category)))
-        return;
-    m_game.evaluate(category);
-    markSelection(categoryButton(category));
-}
-
-void GameWindow::unselectCategory()
-{
-    if (!canBePressed(unselectButton) || !m_game.categorySelected)
-        return;
-    m_game.categorySelected = false;
-    selectedCategoryButton->setEnabled(true);
-    unselectButton->setEnabled(false);
-    m_game.pendingPoints = m_game.pendingSubTotalPoints = 0;
-    if (m_game.rollCount == MaxRollsPerTurn)
-        rollButton->setEnabled(false);
-    setMessage(Commentary::unselect());
-}
-
-void GameWindow::toggleHold(int die)
-{
-    if (m_game.diceLocked || newGameButton->isVisible())
-        return;
-    m_game.toggleHold(die);
-    m_diceDisplay->setHeldMarkerVisible(die, m_game.isHeld(die));
-}
-
-// clang-format off
-void GameWindow::selectOnes() { selectCategory(Category::Ones); }
-void GameWindow::selectTwos() { selectCategory(Category::Twos); }
-void GameWindow::selectThrees() { selectCategory(Category::Threes); }
-void GameWindow::selectFours() { selectCategory(Category::Fours); }
-void GameWindow::selectFives() { selectCategory(Category::Fives); }
-void GameWindow::selectSixes() { selectCategory(Category::Sixes); }
-void GameWindow::selectThreeOfAKind() { selectCategory(Category::ThreeOfAKind); }
-void GameWindow::selectFourOfAKind() { selectCategory(Category::FourOfAKind); }
-void GameWindow::selectFullHouse() { selectCategory(Category::FullHouse); }
-void GameWindow::selectSmallStraight() { selectCategory(Category::SmallStraight); }
-void GameWindow::selectLargeStraight() { selectCategory(Category::LargeStraight); }
-void GameWindow::selectChance() { selectCategory(Category::Chance); }
-void GameWindow::selectFiveOfAKind() { selectCategory(Category::FiveOfAKind); }
-void GameWindow::toggleHoldOfDie1() { toggleHold(0); }
-void GameWindow::toggleHoldOfDie2() { toggleHold(1); }
-void GameWindow::toggleHoldOfDie3() { toggleHold(2); }
-void GameWindow::toggleHoldOfDie4() { toggleHold(3); }
-void GameWindow::toggleHoldOfDie5() { toggleHold(4); }
-// clang-format on

@@ -137,6 +137,7 @@ private:
     void createCategoryButtons();
     void createMenus();
     void connectControls();
+    void connectMenus();
     void prepareFirstGame();
     void prepareToShow();
     bool saveAndQuit();
@@ -148,6 +149,7 @@ private:
     void setRollLocked(bool locked);
     void setMessage(const QString &text);
     void showNumbers();
+    void showRollCount();
 
     GameState m_game;
     std::unique_ptr<DiceDisplay> m_diceDisplay;

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "game/random.h"
 #include "game/rollpacing.h"
+#include "hangguard.h"
 #include "players/highscorewindow.h"
 #include "players/settingsfile.h"
 #include "players/settingslines.h"
@@ -27,12 +28,8 @@
 #include <QTimer>
 
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <thread>
 
 namespace {
 
@@ -42,8 +39,6 @@ constexpr int ActionsPerSeed = 15000;
 constexpr std::uint32_t FixedSeed = 20261208;
 // One action in this many starts playing the current or next game through to its end.
 constexpr int PlayThroughOdds = 500;
-// No single action takes this long, even under the sanitizers: the program hangs.
-constexpr std::chrono::seconds HangLimit(30);
 
 const std::array<int, 24> Keys = {
         Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3,
@@ -74,50 +69,6 @@ void loadSettingsFile(const QString &path)
 }
 
 } // namespace
-
-// Ends the process with the seed to replay when the monkey makes no progress, because a hung
-// program would otherwise only be killed by CTest without a word on how to reproduce it.
-class HangGuard
-{
-public:
-    HangGuard(const std::atomic<int> &progress, std::uint32_t seed)
-        : m_thread([this, &progress, seed] { watch(progress, seed); })
-    {
-    }
-
-    ~HangGuard()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_stopping = true;
-        }
-        m_wake.notify_one();
-        m_thread.join();
-    }
-
-private:
-    void watch(const std::atomic<int> &progress, std::uint32_t seed)
-    {
-        std::unique_lock lock(m_mutex);
-        int seen = -1;
-        while (!m_wake.wait_for(lock, HangLimit, [this] { return m_stopping; })) {
-            const int now = progress.load();
-            if (now == seen) {
-                std::fprintf(stderr,
-                             "FAIL: the program hangs after monkey action %d with seed %u (replay "
-                             "with TOVIK_MONKEY_SEED=%u)\n",
-                             now, seed, seed);
-                std::abort();
-            }
-            seen = now;
-        }
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_stopping = false;
-    std::thread m_thread;
-};
 
 // Random clicks, key presses and menu commands, one per pass of whatever event loop runs, so
 // that it goes on inside modal windows and inside the roll animation. Each action schedules the

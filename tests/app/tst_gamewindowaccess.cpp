@@ -1,0 +1,283 @@
+#include "gamewindowtesting.h"
+
+class TestGameWindowAccess : public QObject, private GameWindowTesting
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        start();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    }
+    void cleanup() { stop(); }
+
+    void onesAndTwosAnswerEveryActivationOnce_data();
+    void onesAndTwosAnswerEveryActivationOnce();
+    void otherCategoriesAnswerClicksAndTheKeyboardOnly();
+    void numberKeysHoldDiceUnderTheRulesOfAClick();
+    void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data();
+    void lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll();
+    void screenReadersHearTheDiceAndTheLabels();
+    void commentatorShowsANameAsTypedNotAsMarkup();
+    void diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data();
+    void diceHoldOnTheKeyboardAndTheirActionUnlessRolling();
+    void eachRollIsAnnouncedOnceWithItsSettledDice();
+};
+
+void TestGameWindowAccess::onesAndTwosAnswerEveryActivationOnce_data()
+{
+    QTest::addColumn<Category>("category");
+    QTest::addColumn<Activation>("activation");
+    QTest::addColumn<qint32>("points");
+    QTest::newRow("Ones, left click") << Category::Ones << Activation::LeftClick << 3;
+    QTest::newRow("Ones, right press") << Category::Ones << Activation::RightPress << 3;
+    QTest::newRow("Twos, middle press") << Category::Twos << Activation::MiddlePress << 2;
+    QTest::newRow("Ones, Space") << Category::Ones << Activation::Space << 3;
+    QTest::newRow("Twos, Press action") << Category::Twos << Activation::PressAction << 2;
+}
+
+// Without a mouse, Ones and Twos still score; a click's release never acts a second time.
+void TestGameWindowAccess::onesAndTwosAnswerEveryActivationOnce()
+{
+    QFETCH(Category, category);
+    QFETCH(Activation, activation);
+    QFETCH(qint32, points);
+    m_form->newGameAction->trigger();
+    roll({1, 1, 1, 2, 3});
+    auto *button = static_cast<PressButton *>(m_form->categoryButton(category));
+    QSignalSpy activations(button, &PressButton::activated);
+
+    QTest::mouseClick(m_form->threesButton, Qt::LeftButton);
+    activate(button, activation);
+    QTRY_COMPARE(activations.count(), 1);
+    QCOMPARE(m_form->commentLabel->text(), Refusal);
+    QCOMPARE(m_form->game().pendingPoints, 3);
+
+    QTest::mouseClick(m_form->unselectButton, Qt::LeftButton);
+    activate(button, activation);
+    QTRY_VERIFY(!button->isEnabled());
+    QCOMPARE(m_form->game().pendingPoints, points);
+    QCOMPARE(activations.count(), 2);
+}
+
+void TestGameWindowAccess::otherCategoriesAnswerClicksAndTheKeyboardOnly()
+{
+    m_form->newGameAction->trigger();
+    roll({3, 3, 3, 1, 2});
+    QTest::mouseClick(m_form->threesButton, Qt::RightButton);
+    QVERIFY(!m_form->game().categorySelected);
+    m_form->threesButton->setFocus();
+    QTest::keyClick(m_form->threesButton, Qt::Key_Space);
+    QVERIFY(m_form->game().categorySelected);
+    QCOMPARE(m_form->game().pendingPoints, 9);
+}
+
+void TestGameWindowAccess::numberKeysHoldDiceUnderTheRulesOfAClick()
+{
+    QTest::keyClick(m_form.get(), Qt::Key_1);
+    QVERIFY(!m_form->heldMarker1->isVisible());
+
+    m_form->newGameAction->trigger();
+    QTest::keyClick(m_form.get(), Qt::Key_1);
+    QTest::keyClick(m_form.get(), Qt::Key_5);
+    QVERIFY(m_form->game().isHeld(0) && m_form->game().isHeld(4));
+    QVERIFY(m_form->heldMarker1->isVisible() && m_form->heldMarker5->isVisible());
+    QTest::keyClick(m_form.get(), Qt::Key_5);
+    QVERIFY(!m_form->heldMarker5->isVisible());
+    // A key held down toggles once: its repeats do nothing.
+    QTest::simulateEvent(m_form.get(), true, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
+    QVERIFY(m_form->heldMarker1->isVisible());
+
+    m_form->animationAction->trigger();
+    bool tried = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        QTest::keyClick(m_form.get(), Qt::Key_3);
+        tried = true;
+    });
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    QVERIFY(tried);
+    QVERIFY(!m_form->game().isHeld(2));
+
+    // The keys never choose Ones or Twos.
+    QTest::keyClick(m_form.get(), Qt::Key_1);
+    QVERIFY(!m_form->game().categorySelected);
+}
+
+void TestGameWindowAccess::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll_data()
+{
+    QTest::addColumn<LateClickRace>("race");
+    QTest::addColumn<QString>("rolls");
+    QTest::addColumn<int>("faceChanges");
+    QTest::newRow("Alt+R, then Un-Select after the third roll")
+            << LateClickRace::UnSelectAfterAltR << QStringLiteral("3") << 0;
+    QTest::newRow("Alt+R, then a click on ROLL")
+            << LateClickRace::RollClickAfterAltR << QStringLiteral("2") << 152;
+    QTest::newRow("Alt+N, then F2 at game over")
+            << LateClickRace::NewGameKeyAfterAltN << QStringLiteral("1") << 152;
+}
+
+void TestGameWindowAccess::lateAltClickActsOnlyOnALiveButtonAndNeverInsideARoll()
+{
+    QFETCH(LateClickRace, race);
+    QFETCH(QString, rolls);
+    QFETCH(int, faceChanges);
+    QPushButton *pressed = m_form->rollButton;
+    if (race == LateClickRace::UnSelectAfterAltR) {
+        m_form->newGameAction->trigger();
+        roll({1, 1, 2, 2, 3});
+        roll({3, 3, 4, 5, 6});
+        QTest::mouseClick(m_form->chanceButton, Qt::LeftButton);
+    } else if (race == LateClickRace::RollClickAfterAltR) {
+        m_form->newGameAction->trigger();
+    } else {
+        playThirteenTurns();
+        pressed = m_form->newGameButton;
+    }
+    m_form->animationAction->setChecked(race != LateClickRace::UnSelectAfterAltR);
+    const int changesBefore = m_form->diceDisplay().faceChanges();
+
+    QTest::keyClick(m_form.get(), pressed == m_form->rollButton ? Qt::Key_R : Qt::Key_N,
+                    Qt::AltModifier);
+    QVERIFY(pressed->isDown()); // its click is on the way
+    // Inside a roll the late click is waited for while the dice tumble. A click on ROLL reaches
+    // the spy only after its roll, so there the spy sees the late click alone.
+    const QSignalSpy clicks(pressed, &QPushButton::clicked);
+    QTimer::singleShot(0, m_form.get(), [&] { QTRY_VERIFY(!clicks.isEmpty()); });
+    if (race == LateClickRace::UnSelectAfterAltR)
+        QTest::mouseClick(m_form->unselectButton, Qt::LeftButton);
+    else if (race == LateClickRace::RollClickAfterAltR)
+        QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    else
+        QTest::keyClick(m_form.get(), Qt::Key_F2);
+    QTRY_VERIFY(!clicks.isEmpty());
+
+    QCOMPARE(m_form->rollsLabel->text(), rolls);
+    QCOMPARE(m_form->diceDisplay().faceChanges() - changesBefore, faceChanges);
+    QVERIFY(!m_form->isRolling());
+}
+
+void TestGameWindowAccess::screenReadersHearTheDiceAndTheLabels()
+{
+    const auto spoken = [](QWidget *widget, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(widget)->text(text);
+    };
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3"));
+    QCOMPARE(spoken(m_form->die3, QAccessible::Description), QStringLiteral("Click to HOLD"));
+
+    m_form->newGameAction->trigger();
+    roll({2, 4, 5, 1, 6});
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 5"));
+    QTest::mousePress(m_form->die3, Qt::LeftButton);
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 5, held"));
+    roll({2, 4, 5, 3, 3});
+    QCOMPARE(spoken(m_form->die5), QStringLiteral("Die 5: 3"));
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 5, held"));
+
+    QCOMPARE(spoken(m_form->rollsLabel), QStringLiteral("Rolls: 3"));
+    QCOMPARE(spoken(m_form->scoreLabel), QStringLiteral("Score: 0"));
+    QCOMPARE(spoken(m_form->subTotalLabel), QStringLiteral("Sub total: 0"));
+    QVERIFY(spoken(m_form->commentLabel).startsWith(QStringLiteral("CPU says: ")));
+    QCOMPARE(spoken(m_form->smallStraightButton), QStringLiteral("Small Straight"));
+    QCOMPARE(spoken(m_form->fiveOfAKindButton, QAccessible::Description),
+             QStringLiteral("Score this turn as Tovik!"));
+
+    QTest::mouseClick(m_form->threesButton, Qt::LeftButton);
+    roll({1, 1, 1, 1, 2});
+    QCOMPARE(spoken(m_form->die3), QStringLiteral("Die 3: 1"));
+    QCOMPARE(spoken(m_form->scoreLabel), QStringLiteral("Score: 6"));
+}
+
+void TestGameWindowAccess::commentatorShowsANameAsTypedNotAsMarkup()
+{
+    currentPlayerName = QStringLiteral("<b>Al</b>");
+    std::uint32_t seed = 0;
+    while (RandomGenerator(seed).next(3) == 0) // the one welcome without the name
+        ++seed;
+    processRandom().setSeed(seed);
+    m_form->newGameAction->trigger();
+    QVERIFY(m_form->commentLabel->text().contains(currentPlayerName));
+    QCOMPARE(m_form->commentLabel->textFormat(), Qt::PlainText);
+}
+
+void TestGameWindowAccess::diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data()
+{
+    QTest::addColumn<Activation>("activation");
+    QTest::newRow("Space") << Activation::Space;
+    QTest::newRow("Toggle hold") << Activation::PressAction;
+}
+
+void TestGameWindowAccess::diceHoldOnTheKeyboardAndTheirActionUnlessRolling()
+{
+    QFETCH(Activation, activation);
+    const auto actions = QAccessible::queryAccessibleInterface(m_form->die3)->actionInterface();
+    QCOMPARE(actions->actionNames().first(), QStringLiteral("Toggle hold"));
+    QVERIFY(m_form->die3->focusPolicy() & Qt::TabFocus);
+
+    activate(m_form->die3, activation);
+    QVERIFY(!m_form->game().isHeld(2));
+    m_form->newGameAction->trigger();
+    activate(m_form->die3, activation);
+    QVERIFY(m_form->game().isHeld(2) && m_form->heldMarker3->isVisible());
+    activate(m_form->die3, activation);
+    QVERIFY(!m_form->game().isHeld(2));
+
+    m_form->animationAction->trigger();
+    bool tried = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        activate(m_form->die4, activation);
+        tried = true;
+    });
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    QVERIFY(tried);
+    QVERIFY(!m_form->game().isHeld(3));
+}
+
+// A screen reader hears a roll once the dice settle, in one announcement together with what the
+// CPU said, and the dice's names change once each, never with the animation's frames.
+void TestGameWindowAccess::eachRollIsAnnouncedOnceWithItsSettledDice()
+{
+    QSignalSpy announcements(&m_form->announcer(), &Announcer::announced);
+    m_form->animationAction->trigger();
+    m_form->newGameAction->trigger();
+    QTRY_COMPARE(announcements.count(), 1);
+    QVERIFY(announcements.first().first().toString().startsWith(QStringLiteral("Animation on.")));
+    QTest::mousePress(m_form->die2, Qt::LeftButton);
+
+    QSet<QString> namesWhileRolling;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        if (m_form->isRolling())
+            namesWhileRolling.insert(
+                    QAccessible::queryAccessibleInterface(m_form->die5)->text(QAccessible::Name));
+    });
+    sampler.start(0);
+    announcements.clear();
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    sampler.stop();
+    QTRY_COMPARE(announcements.count(), 1);
+    QCOMPARE(namesWhileRolling.size(), 1);
+
+    const Dice &dice = m_form->game().diceValues;
+    const QString spoken = announcements.first().first().toString();
+    QVERIFY2(spoken.startsWith(QStringLiteral("Rolled %1, %2, %3, %4, %5; die 2 held.")
+                                       .arg(dice[0])
+                                       .arg(dice[1])
+                                       .arg(dice[2])
+                                       .arg(dice[3])
+                                       .arg(dice[4])),
+             qPrintable(spoken));
+    QVERIFY(spoken.endsWith(m_form->commentLabel->text()));
+
+    // Choosing a category says its points; the next roll starts with the new score.
+    QTest::mouseClick(m_form->chanceButton, Qt::LeftButton);
+    QTRY_COMPARE(announcements.count(), 2);
+    QCOMPARE(announcements.last().first().toString(), m_form->commentLabel->text());
+    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    QTRY_COMPARE(announcements.count(), 3);
+    QVERIFY(announcements.last().first().toString().startsWith(
+            QStringLiteral("Score: %1. Rolled ").arg(m_form->game().score)));
+}
+
+QTEST_MAIN(TestGameWindowAccess)
+#include "tst_gamewindowaccess.moc"
