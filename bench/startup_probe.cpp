@@ -3,7 +3,7 @@
 // peak resident size in kilobytes, then ends. bench/run compares the two.
 
 #include "app/startup.h"
-#include "players/welcomewindow.h"
+#include "windows/welcomewindow.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,10 +1,10 @@
 // Measures the gradient paint, the colour table build and the roll animation, and prints one
 // line per figure. Timings are medians over many runs.
 
-#include "app/gamewindow.h"
 #include "game/random.h"
-#include "game/rollpacing.h"
 #include "widgets/gradient.h"
+#include "windows/gamewindow.h"
+#include "windows/rollpacing.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Any text either fails to read as a colour or reads as a value that writes back as text
 // reading the same value again.
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "players/colortext.h"
 
 #include <cstdlib>

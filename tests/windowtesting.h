@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/color.h"
+#include "base/color.h"
 
 #include <QApplication>
 #include <QImage>

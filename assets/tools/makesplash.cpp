@@ -3,12 +3,12 @@
 // folder as its argument, and again with a scale of 2 and of 3 after it for the versions named
 // splash@2x and splash@3x, which scaled screens show; it needs no display.
 
-#include "app/gamewindow.h"
 #include "game/random.h"
 #include "players/sharedstate.h"
 #include "widgets/fonts.h"
 #include "widgets/gradient.h"
 #include "widgets/gradientfill.h"
+#include "windows/gamewindow.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/gamewindow.h"
 #include "app/terminationsignals.h"
-#include "players/welcomewindow.h"
+#include "windows/gamewindow.h"
+#include "windows/welcomewindow.h"
 
 #include <QApplication>
 #include <QIcon>

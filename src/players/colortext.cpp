@@ -1,6 +1,6 @@
 #include "players/colortext.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <QStringView>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "players/settingsfile.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "players/settingslines.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/errors.h"
-#include "widgets/color.h"
+#include "base/color.h"
+#include "base/errors.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/color.h"
 #include "widgets/activatable.h"
-#include "widgets/color.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "widgets/diefaceimages.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace {
 constexpr int FaceCount = 6;

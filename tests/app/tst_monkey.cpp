@@ -1,17 +1,17 @@
-#include "app/errors.h"
-#include "app/gamewindow.h"
 #include "app/startup.h"
+#include "base/errors.h"
 #include "game/random.h"
-#include "game/rollpacing.h"
 #include "hangguard.h"
-#include "players/highscorewindow.h"
 #include "players/settingsfile.h"
 #include "players/settingslines.h"
 #include "players/sharedstate.h"
-#include "players/welcomewindow.h"
 #include "widgets/colorswatch.h"
 #include "widgets/linklabel.h"
 #include "widgets/transparentimage.h"
+#include "windows/gamewindow.h"
+#include "windows/highscorewindow.h"
+#include "windows/rollpacing.h"
+#include "windows/welcomewindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,11 +1,11 @@
 // The program's windows on a screen whose scale the test's environment sets (QT_SCALE_FACTOR),
 // and on a second screen of another scale: pictures and text drawn at the screen's resolution,
 // not enlarged from 1x, and at 1x exactly as designed.
-#include "app/gamewindow.h"
-#include "players/welcomewindow.h"
 #include "programfixture.h"
 #include "widgets/dieface.h"
 #include "widgets/transparentimage.h"
+#include "windows/gamewindow.h"
+#include "windows/welcomewindow.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -1,12 +1,12 @@
-#include "app/gamewindow.h"
 #include "app/startup.h"
 #include "game/gamestate.h"
-#include "game/rollpacing.h"
-#include "players/messageboxanswers.h"
+#include "messageboxanswers.h"
 #include "players/sharedstate.h"
-#include "players/welcomewindow.h"
 #include "programfixture.h"
 #include "testfiles.h"
+#include "windows/gamewindow.h"
+#include "windows/rollpacing.h"
+#include "windows/welcomewindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 // the player goes from the welcome window to the game window, a window opened from there has
 // the game window as its transient parent, the game window cannot be maximised, and everything
 // closes cleanly.
-#include "app/gamewindow.h"
-#include "players/welcomewindow.h"
 #include "programfixture.h"
+#include "windows/gamewindow.h"
+#include "windows/welcomewindow.h"
 #include "windowtesting.h"
 
 #include <QDialog>

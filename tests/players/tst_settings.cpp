@@ -1,10 +1,10 @@
-#include "app/errors.h"
-#include "app/gamewindow.h"
-#include "players/settings.h"
+#include "base/errors.h"
 #include "players/sharedstate.h"
-#include "players/welcomewindow.h"
 #include "programfixture.h"
 #include "testfiles.h"
+#include "windows/gamewindow.h"
+#include "windows/settings.h"
+#include "windows/welcomewindow.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "players/settingsfile.h"
 #include "players/writeinchild.h"
 #include "testfiles.h"

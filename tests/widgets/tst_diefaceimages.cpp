@@ -1,7 +1,7 @@
 #include "widgets/diefaceimages.h"
 
-#include "app/errors.h"
-#include "widgets/color.h"
+#include "base/color.h"
+#include "base/errors.h"
 
 #include <QFile>
 #include <QTest>

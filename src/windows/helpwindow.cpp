@@ -1,0 +1,122 @@
+#include "windows/helpwindow.h"
+
+#include "players/sharedstate.h"
+#include "widgets/fonts.h"
+#include "widgets/gradientfill.h"
+#include "widgets/windowcontrols.h"
+#include "windows/welcomeplacement.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+constexpr QSize InitialClientSize(393, 297);
+constexpr QRect FillGeometry(0, 0, 393, 297);
+constexpr int FillColorCount = 200;
+constexpr QRect MemoGeometry(8, 8, 377, 249);
+constexpr QRect ButtonGeometry(304, 264, 75, 25);
+
+constexpr int WindowFontSize = 13;
+constexpr int ButtonFontSize = 11;
+
+// Blanks at the ends of lines belong to the text.
+constexpr const char16_t *RulesLines[] = {
+        u"Tovik is basically a game similar to poker, except you are ",
+        u"using dice! Your goal is to get as many points as possible. ",
+        u"Tovik is both a strategy game and a game of luck. For each ",
+        u"dice you get, they will count as points. The point system ",
+        u"goes as the following:",
+        u"",
+        u"One-Six: total of selected dice values",
+        u"3 of a Kind and 4 of a Kind: total of added dice values",
+        u"Full House: 25 points",
+        u"Small Straight: 30 points",
+        u"Large Straight: 40 points",
+        u"Chance: total of added dice values",
+        u"Tovik: 50 points",
+        u"",
+        u"Tovik BONUS: after you get your first Tovik, each additional ",
+        u"Tovik will add 100 points to your score.",
+        u"",
+        u"Sub Total BONUS: if your sub total score is 63 or greater, ",
+        u"you will get an additional 35 points.",
+};
+
+// After the rules, for players without a mouse.
+constexpr const char16_t *KeysLines[] = {
+        u"",
+        u"Keys:",
+        u"1 to 5: hold or free a die",
+        u"Alt+R: roll",
+        u"Alt+U: un-select the chosen item",
+        u"Alt+N: new game",
+        u"F1: this help",
+        u"F2: new game",
+        u"F3: colours",
+        u"Tab moves between the dice and the buttons; Space presses them.",
+};
+
+QString rulesText()
+{
+    QStringList lines;
+    for (const char16_t *line : RulesLines)
+        lines.append(QString::fromUtf16(line));
+    for (const char16_t *line : KeysLines)
+        lines.append(QString::fromUtf16(line));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Tovik Help"));
+    // A sizeable frame, but only the system menu and the close box in the title bar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(InitialClientSize);
+    setFont(tahomaFont(WindowFontSize));
+    setBackgroundColor(this, Colors::ButtonFace);
+    createControls();
+}
+
+void HelpWindow::createControls()
+{
+    backgroundFill = newBackgroundFill(this, FillGeometry, FillColorCount);
+
+    rulesView = new QPlainTextEdit(this);
+    rulesView->setGeometry(MemoGeometry);
+    rulesView->setReadOnly(true);
+    // Read-only text is otherwise selectable with the mouse only.
+    rulesView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rulesView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    rulesView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    rulesView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rulesView->setPlainText(rulesText());
+
+    okButton = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
+    setTabOrder(rulesView, okButton);
+    rulesView->setFocus();
+
+    connect(okButton, &QPushButton::clicked, this, &HelpWindow::dismiss);
+}
+
+void HelpWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        prepareToShow();
+}
+
+void HelpWindow::prepareToShow()
+{
+    backgroundFill->setColors(gradientStartColor, gradientEndColor);
+    centerOverWelcomeWindow(this);
+}
+
+void HelpWindow::dismiss()
+{
+    close();
+}

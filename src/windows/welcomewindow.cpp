@@ -1,0 +1,258 @@
+#include "windows/welcomewindow.h"
+
+#include "base/color.h"
+#include "base/errors.h"
+#include "base/messageboxes.h"
+#include "game/gamestate.h"
+#include "players/playernamevalidator.h"
+#include "players/settingslines.h"
+#include "players/settingslocation.h"
+#include "players/sharedstate.h"
+#include "widgets/accessiblerole.h"
+#include "widgets/fonts.h"
+#include "widgets/pixelratiowatcher.h"
+#include "widgets/scaledpicture.h"
+#include "widgets/windowcontrols.h"
+#include "windows/gamewindow.h"
+#include "windows/settings.h"
+#include "windows/windowplacement.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+WelcomeWindow *theWelcomeWindow = nullptr;
+
+namespace {
+
+constexpr QSize ClientSize(600, 400);
+constexpr QRect PanelGeometry(181, 121, 233, 257);
+constexpr QPoint ChooseCaptionPos(30, 24);
+constexpr QPoint NameCaptionPos(30, 96);
+constexpr QPoint NoticePos(20, 224);
+constexpr int CaptionHeight = 16;
+// The list and the name field sit in the panel beside their captions, which screen readers then
+// read as their labels.
+constexpr QRect ListGeometry(27, 55, 169, 21);
+constexpr QRect NameGeometry(27, 127, 169, 21);
+constexpr QRect PlayGeometry(208, 296, 75, 25);
+constexpr QRect ExitGeometry(304, 296, 75, 25);
+
+constexpr int WindowFontSize = 11;
+constexpr int FieldFontSize = 11;
+constexpr int CaptionFontSize = 13;
+// The name field holds at most 20 code points, which may take two UTF-16 units each; the
+// validator enforces the real limit.
+constexpr int NameFieldUnits = 2 * PlayerNameValidator::MaxLength;
+
+constexpr auto Warning = u"Warning";
+constexpr auto SamePlayerQuestion
+        = u"You have chosen the same player as you were just playing with!\n"
+          u"You would like to start a new game instead?";
+constexpr auto OtherPlayerQuestion = u"Are you sure you want to change the current player?\n"
+                                     u"This will exit the current game!";
+constexpr auto NoNameNotice = u"I would like to know who you are! Please specify your name.";
+
+// The list and the name field: white text on black. Their frames are drawn in a shade of the
+// window colour, which is made light so that they stand out from the black panel.
+void setFieldLook(QWidget *field)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Window, toQColor(Colors::Silver));
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button})
+        palette.setColor(role, toQColor(Colors::Black));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, toQColor(Colors::White));
+    field->setPalette(palette);
+    field->setFont(tahomaFont(FieldFontSize));
+}
+
+// Leaving through the welcome window ends the message loop without closing the game window,
+// whose closing would save the settings; QCoreApplication::quit() would close it first.
+void endWithoutSaving()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
+WelcomeWindow::WelcomeWindow(QWidget *parent) : QWidget(parent)
+{
+    setAccessibleRole(staticMetaObject, QAccessible::Window);
+    setWindowTitle(QStringLiteral("Welcome to Tovik v2!"));
+    setFixedBorder(this, false);
+    setFixedSize(ClientSize);
+    setWindowFont(this, WindowFontSize);
+    setBackgroundColor(this, Colors::White);
+    createControls();
+    connectControls();
+    locateSettingsFile();
+}
+
+void WelcomeWindow::createControls()
+{
+    splashImage = new QLabel(this);
+    splashImage->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    const ScaledPicture splash = ScaledPicture::fromFiles(QStringLiteral(":/splash/splash.png"));
+    const auto showSplash
+            = [this, splash] { splashImage->setPixmap(splash.pixmapFor(devicePixelRatio())); };
+    showSplash();
+    new PixelRatioWatcher(this, showSplash);
+
+    choicePanel = new QFrame(this);
+    choicePanel->setGeometry(PanelGeometry);
+    setBackgroundColor(choicePanel, Colors::Black);
+
+    const QFont captionFont = tahomaFont(CaptionFontSize);
+    chooseCaption = newLabel(QStringLiteral("Choose your Player:"), choicePanel, ChooseCaptionPos,
+                             CaptionHeight, captionFont, Colors::White);
+    chooseCaption->hide();
+    nameCaption = newLabel(QStringLiteral("New Player's Name:"), choicePanel, NameCaptionPos,
+                           CaptionHeight, captionFont, Colors::White);
+    noticeLabel = newLabel(QStringLiteral("Pick your name, then press Play!"), choicePanel,
+                           NoticePos, CaptionHeight, captionFont, Colors::White);
+
+    playerList = new QComboBox(choicePanel);
+    playerList->setGeometry(ListGeometry);
+    setFieldLook(playerList);
+    playerList->addItem(QStringLiteral("New Player"));
+    playerList->hide();
+    chooseCaption->setBuddy(playerList);
+
+    nameEdit = new QLineEdit(choicePanel);
+    nameEdit->setGeometry(NameGeometry);
+    setFieldLook(nameEdit);
+    nameEdit->setMaxLength(NameFieldUnits);
+    nameEdit->setValidator(new PlayerNameValidator(nameEdit));
+    nameEdit->installEventFilter(this);
+    nameCaption->setBuddy(nameEdit);
+
+    const QFont buttonFont = tahomaFont(FieldFontSize);
+    playButton = newButton(QStringLiteral("&Play!"), this, PlayGeometry, buttonFont);
+    exitButton = newButton(QStringLiteral("E&xit"), this, ExitGeometry, buttonFont);
+    cancelButton = newButton(QStringLiteral("&Cancel"), this, ExitGeometry, buttonFont);
+    cancelButton->hide();
+
+    setTabOrder(playerList, nameEdit);
+    setTabOrder(nameEdit, playButton);
+    setTabOrder(playButton, exitButton);
+    setTabOrder(exitButton, cancelButton);
+}
+
+void WelcomeWindow::connectControls()
+{
+    connect(playerList, &QComboBox::activated, this, &WelcomeWindow::clearTypedName);
+    connect(playButton, &QPushButton::clicked, this, &WelcomeWindow::play);
+    connect(exitButton, &QPushButton::clicked, this, &WelcomeWindow::exitProgram);
+    connect(cancelButton, &QPushButton::clicked, this, &WelcomeWindow::cancel);
+}
+
+void WelcomeWindow::followGameWindow(const GameWindow *gameWindow)
+{
+    playButton->setEnabled(!gameWindow->isRolling());
+    connect(gameWindow, &GameWindow::rollingChanged, playButton,
+            [this](bool rolling) { playButton->setEnabled(!rolling); });
+}
+
+void WelcomeWindow::locateSettingsFile()
+{
+    settingsFilePath = settingsFileLocation();
+}
+
+void WelcomeWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        prepareToShow();
+}
+
+// The settings file is read at the first showing only; later showings come from
+// "Different Player..." during a game, where the game may be left as it is.
+void WelcomeWindow::prepareToShow()
+{
+    playerAccepted = false;
+    centerOnScreen(this);
+    if (gameStarted) {
+        cancelButton->show();
+        exitButton->hide();
+    } else {
+        runHandler(loadSettings);
+    }
+}
+
+bool WelcomeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == nameEdit && event->type() == QEvent::KeyPress)
+        pickNewPlayerEntry();
+    return QWidget::eventFilter(watched, event);
+}
+
+void WelcomeWindow::pickNewPlayerEntry()
+{
+    playerList->setCurrentIndex(0);
+}
+
+void WelcomeWindow::clearTypedName(int index)
+{
+    if (index > 0)
+        nameEdit->clear();
+}
+
+void WelcomeWindow::play()
+{
+    if (!canBePressed(playButton))
+        return;
+    const QString typedName = withoutBlanks(nameEdit->text()).toString();
+    const QString chosenName = typedName.isEmpty() ? playerList->currentText() : typedName;
+
+    if (gameStarted) {
+        const auto question
+                = chosenName == currentPlayerName ? SamePlayerQuestion : OtherPlayerQuestion;
+        if (!MessageBoxes::askYesNo(this, QString::fromUtf16(Warning),
+                                    QString::fromUtf16(question)))
+            return;
+    }
+
+    playerAccepted = true;
+    if (typedName.isEmpty() && playerList->currentIndex() < 1) {
+        MessageBoxes::warn(this, QString::fromUtf16(Warning), QString::fromUtf16(NoNameNotice));
+        playerAccepted = false;
+        return;
+    }
+
+    currentPlayerName = chosenName;
+    if (!runHandler(saveSettings))
+        return;
+    theGameWindow->show();
+    hide();
+    theGameWindow->newGame();
+}
+
+void WelcomeWindow::exitProgram()
+{
+    if (canBePressed(exitButton))
+        endWithoutSaving();
+}
+
+void WelcomeWindow::cancel()
+{
+    if (canBePressed(cancelButton))
+        hide();
+}
+
+void WelcomeWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    quitWithoutSaving();
+}
+
+void WelcomeWindow::quitWithoutSaving()
+{
+    endWithoutSaving();
+}

@@ -1,0 +1,117 @@
+#include "players/sharedstate.h"
+#include "urlrecorder.h"
+#include "widgets/linklabel.h"
+#include "windows/aboutwindow.h"
+#include "windowtesting.h"
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+class TestAboutWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void everyLineFitsInsideThePanel();
+    void linkOpensItsOwnAddressAndTurnsTeal_data();
+    void linkOpensItsOwnAddressAndTurnsTeal();
+    void failedOpenDisablesThatLinkForThisShowingOnly();
+    void backgroundShowsTheColourPair_data() { addColourPairRows(); }
+    void backgroundShowsTheColourPair();
+
+private:
+    UrlRecorder m_desktop;
+};
+
+void TestAboutWindow::init()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_desktop, "open");
+    m_desktop.opened.clear();
+}
+
+void TestAboutWindow::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void TestAboutWindow::everyLineFitsInsideThePanel()
+{
+    AboutWindow window;
+    window.show();
+
+    QCOMPARE(window.size(), QSize(400, 225));
+    const QRect inside = window.linkPanel->contentsRect();
+    for (QWidget *line : std::initializer_list<QWidget *> {
+                 window.creditLabel, window.makerLink, window.linuxNoteLabel, window.linuxLink}) {
+        QVERIFY2(inside.contains(line->geometry()), line->metaObject()->className());
+        QVERIFY(line->width() >= line->sizeHint().width());
+    }
+}
+
+void TestAboutWindow::linkOpensItsOwnAddressAndTurnsTeal_data()
+{
+    QTest::addColumn<bool>("first");
+    QTest::newRow("maker's site") << true;
+    QTest::newRow("sister site") << false;
+}
+
+void TestAboutWindow::linkOpensItsOwnAddressAndTurnsTeal()
+{
+    QFETCH(bool, first);
+
+    AboutWindow window;
+    window.show();
+    LinkLabel *link = first ? window.makerLink : window.linuxLink;
+    LinkLabel *other = first ? window.linuxLink : window.makerLink;
+    const QString address
+            = QString::fromUtf16(first ? AboutWindow::MakerAddress : AboutWindow::LinuxAddress);
+    QCOMPARE(link->caption(), address);
+    QCOMPARE(link->fontColor(), Colors::Aqua);
+    QVERIFY(link->font().underline());
+
+    QTest::mouseClick(link, Qt::LeftButton);
+
+    QCOMPARE(m_desktop.opened, QList<QUrl> {QUrl(address)});
+    QCOMPARE(QUrl(address).host().section(u'.', -2), QStringLiteral("example.org"));
+    QCOMPARE(link->fontColor(), Colors::Teal);
+    QCOMPARE(other->fontColor(), Colors::Aqua);
+}
+
+void TestAboutWindow::failedOpenDisablesThatLinkForThisShowingOnly()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    {
+        AboutWindow window;
+        window.show();
+        QTest::mouseClick(window.makerLink, Qt::LeftButton);
+        QVERIFY(!window.makerLink->isEnabled());
+        QVERIFY(window.linuxLink->isEnabled());
+    }
+
+    AboutWindow next;
+    next.show();
+    QVERIFY(next.makerLink->isEnabled());
+    QCOMPARE(next.makerLink->fontColor(), Colors::Aqua);
+}
+
+void TestAboutWindow::backgroundShowsTheColourPair()
+{
+    QFETCH(Color, start);
+    QFETCH(Color, end);
+
+    gradientStartColor = start;
+    gradientEndColor = end;
+    AboutWindow window;
+    window.show();
+    verifyBackground(&window, start, end);
+}
+
+QTEST_MAIN(TestAboutWindow)
+#include "tst_aboutwindow.moc"

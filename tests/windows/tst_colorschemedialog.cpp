@@ -1,0 +1,245 @@
+#include "players/sharedstate.h"
+#include "widgets/colorswatch.h"
+#include "widgets/gradient.h"
+#include "widgets/gradientfill.h"
+#include "windows/colorschemedialog.h"
+#include "windows/gamewindow.h"
+#include "windowtesting.h"
+
+#include <QColorDialog>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr Color Picked = 0x00563412;
+
+} // namespace
+
+class TestColorSchemeDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void openingFollowsTheGameWindow_data() { addColourPairRows(); }
+    void openingFollowsTheGameWindow();
+    void gradientAfterSolidStartsFromTheFirstColour();
+    void pickerChangesTheSwatchAndThePreviewOnly_data();
+    void pickerChangesTheSwatchAndThePreviewOnly();
+    void okAppliesTheChoice_data();
+    void okAppliesTheChoice();
+    void cancelAndCloseBoxChangeNothing_data();
+    void cancelAndCloseBoxChangeNothing();
+    void systemColoursAndNoColourPaint();
+    void enterOnARadioButtonNeitherAppliesNorCloses();
+
+private:
+    static void useColours(Color start, Color end);
+    static void verifyGameWindowColours(Color start, Color end);
+    static void pick(ColorSwatch *swatch, Color color, bool confirm = true);
+
+    std::unique_ptr<GameWindow> m_gameWindow;
+};
+
+void TestColorSchemeDialog::init()
+{
+    m_gameWindow = std::make_unique<GameWindow>();
+    theGameWindow = m_gameWindow.get();
+    useColours(Colors::Red, Colors::Lime);
+}
+
+void TestColorSchemeDialog::cleanup()
+{
+    theGameWindow = nullptr;
+    m_gameWindow.reset();
+}
+
+void TestColorSchemeDialog::useColours(Color start, Color end)
+{
+    gradientStartColor = start;
+    gradientEndColor = end;
+    theGameWindow->backgroundFill->gradient()->setColor(start);
+    theGameWindow->backgroundFill->gradient()->setEndColor(end);
+}
+
+void TestColorSchemeDialog::verifyGameWindowColours(Color start, Color end)
+{
+    QCOMPARE(theGameWindow->backgroundFill->gradient()->color(), start);
+    QCOMPARE(theGameWindow->backgroundFill->gradient()->endColor(), end);
+    QCOMPARE(gradientStartColor, start);
+    QCOMPARE(gradientEndColor, end);
+}
+
+// Clicks the swatch and answers the colour picker, which must open with the swatch's colour.
+void TestColorSchemeDialog::pick(ColorSwatch *swatch, Color color, bool confirm)
+{
+    const Color shown = swatch->color();
+    Color preselected = ~shown;
+    ModalAnswer<QColorDialog> picker([&](QColorDialog *dialog) {
+        preselected = fromQColor(dialog->currentColor());
+        dialog->setCurrentColor(toQColor(color));
+        confirm ? dialog->accept() : dialog->reject();
+    });
+    QTest::mouseClick(swatch, Qt::LeftButton);
+    QVERIFY(picker.answered());
+    QCOMPARE(preselected, shown);
+}
+
+void TestColorSchemeDialog::openingFollowsTheGameWindow()
+{
+    QFETCH(Color, start);
+    QFETCH(Color, end);
+
+    useColours(start, end);
+    ColorSchemeDialog dialog;
+    dialog.show();
+
+    const bool solid = start == end;
+    QCOMPARE(dialog.solidButton->isChecked(), solid);
+    QCOMPARE(dialog.gradientButton->isChecked(), !solid);
+    QCOMPARE(dialog.endSwatchFrame->isVisible(), !solid);
+    QCOMPARE(dialog.startSwatch->color(), start);
+    // Hidden, the second swatch keeps the colour it was made with.
+    QCOMPARE(dialog.endSwatch->color(), solid ? Colors::ButtonFace : end);
+    verifyBackground(&dialog, start, end);
+    // The radio buttons stand on the black backdrop, not on a button-coloured box.
+    QCOMPARE(shownColumn(dialog.solidButton, dialog.solidButton->width() - 1).first(),
+             Colors::Black);
+    // Tab reaches the swatches that are shown between the radio buttons and OK.
+    const auto nextTabStop = [](QWidget *widget) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
+        return widget;
+    };
+    QCOMPARE(nextTabStop(dialog.gradientButton), dialog.startSwatch);
+    QCOMPARE(nextTabStop(dialog.startSwatch),
+             solid ? static_cast<QWidget *>(dialog.okButton) : dialog.endSwatch);
+}
+
+void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()
+{
+    ColorSchemeDialog dialog;
+    dialog.show();
+
+    QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
+    QVERIFY(!dialog.endSwatchFrame->isVisible());
+    QTest::mouseClick(dialog.gradientButton, Qt::LeftButton);
+    QVERIFY(dialog.endSwatchFrame->isVisible());
+    QCOMPARE(dialog.endSwatch->color(), Colors::Red);
+
+    // Switching changes neither the preview nor the game window.
+    QCOMPARE(dialog.previewFill->gradient()->endColor(), Colors::Lime);
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
+}
+
+void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly_data()
+{
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<Color>("previewStart");
+    QTest::addColumn<Color>("previewEnd");
+
+    QTest::newRow("first swatch") << true << true << Picked << Colors::Lime;
+    QTest::newRow("second swatch") << false << true << Colors::Red << Picked;
+    QTest::newRow("cancelled") << true << false << Colors::Red << Colors::Lime;
+}
+
+void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly()
+{
+    QFETCH(bool, first);
+    QFETCH(bool, confirm);
+    QFETCH(Color, previewStart);
+    QFETCH(Color, previewEnd);
+
+    ColorSchemeDialog dialog;
+    dialog.show();
+    ColorSwatch *swatch = first ? dialog.startSwatch : dialog.endSwatch;
+    pick(swatch, Picked, confirm);
+
+    QCOMPARE(swatch->color(), first ? previewStart : previewEnd);
+    QCOMPARE(dialog.previewFill->gradient()->color(), previewStart);
+    QCOMPARE(dialog.previewFill->gradient()->endColor(), previewEnd);
+    QCOMPARE(shownColumn(&dialog, 0).first(), previewStart);
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
+}
+
+void TestColorSchemeDialog::okAppliesTheChoice_data()
+{
+    QTest::addColumn<bool>("solid");
+    QTest::newRow("gradient") << false;
+    QTest::newRow("solid") << true;
+}
+
+void TestColorSchemeDialog::okAppliesTheChoice()
+{
+    QFETCH(bool, solid);
+
+    ColorSchemeDialog dialog;
+    ModalAnswer<ColorSchemeDialog> answer([&](ColorSchemeDialog *shown) {
+        pick(shown->startSwatch, Picked);
+        if (solid)
+            QTest::mouseClick(shown->solidButton, Qt::LeftButton);
+        QTest::mouseClick(shown->okButton, Qt::LeftButton);
+    });
+    dialog.exec();
+
+    QVERIFY(answer.answered());
+    verifyGameWindowColours(Picked, solid ? Picked : Colors::Lime);
+    ColorSchemeDialog next;
+    next.show();
+    QCOMPARE(next.solidButton->isChecked(), solid);
+}
+
+void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing()
+{
+    QFETCH(bool, closeBox);
+
+    ColorSchemeDialog dialog;
+    dialog.show();
+    pick(dialog.startSwatch, Picked);
+    QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
+    if (closeBox)
+        dialog.close();
+    else
+        QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+
+    QVERIFY(!dialog.isVisible());
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
+}
+
+void TestColorSchemeDialog::systemColoursAndNoColourPaint()
+{
+    useColours(Colors::ButtonFace, Colors::NoColor);
+    ColorSchemeDialog dialog;
+    dialog.show();
+
+    QCOMPARE(shownColumn(dialog.startSwatch, 0).first(), colorToRgb(Colors::ButtonFace));
+    QCOMPARE(shownColumn(dialog.endSwatch, 0).first(), colorToRgb(Colors::NoColor));
+    verifyBackground(&dialog, colorToRgb(Colors::ButtonFace), colorToRgb(Colors::NoColor));
+}
+
+void TestColorSchemeDialog::enterOnARadioButtonNeitherAppliesNorCloses()
+{
+    ColorSchemeDialog dialog;
+    dialog.show();
+    pick(dialog.startSwatch, Picked);
+    dialog.solidButton->setFocus();
+    QTest::keyClick(dialog.solidButton, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    verifyGameWindowColours(Colors::Red, Colors::Lime);
+}
+
+QTEST_MAIN(TestColorSchemeDialog)
+#include "tst_colorschemedialog.moc"

@@ -1,0 +1,167 @@
+#include "players/sharedstate.h"
+#include "widgets/gradientfill.h"
+#include "windows/helpwindow.h"
+#include "windows/welcomewindow.h"
+#include "windowtesting.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+class TestHelpWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textIsTheRulesInNineteenLines();
+    void keysFollowTheRules();
+    void textCanBeReadAndSelectedButNotEdited();
+    void opensWithTheTextBoxFocusedAndOkCloses();
+    void resizingMovesAndStretchesNothing_data();
+    void resizingMovesAndStretchesNothing();
+    void opensOverTheHiddenWelcomeWindow();
+    void backgroundShowsTheColourPair_data() { addColourPairRows(); }
+    void backgroundShowsTheColourPair();
+};
+
+void TestHelpWindow::textIsTheRulesInNineteenLines()
+{
+    const QStringList expected = {
+            QStringLiteral("Tovik is basically a game similar to poker, except you are "),
+            QStringLiteral("using dice! Your goal is to get as many points as possible. "),
+            QStringLiteral("Tovik is both a strategy game and a game of luck. For each "),
+            QStringLiteral("dice you get, they will count as points. The point system "),
+            QStringLiteral("goes as the following:"),
+            QString(),
+            QStringLiteral("One-Six: total of selected dice values"),
+            QStringLiteral("3 of a Kind and 4 of a Kind: total of added dice values"),
+            QStringLiteral("Full House: 25 points"),
+            QStringLiteral("Small Straight: 30 points"),
+            QStringLiteral("Large Straight: 40 points"),
+            QStringLiteral("Chance: total of added dice values"),
+            QStringLiteral("Tovik: 50 points"),
+            QString(),
+            QStringLiteral("Tovik BONUS: after you get your first Tovik, each additional "),
+            QStringLiteral("Tovik will add 100 points to your score."),
+            QString(),
+            QStringLiteral("Sub Total BONUS: if your sub total score is 63 or greater, "),
+            QStringLiteral("you will get an additional 35 points."),
+    };
+    HelpWindow window;
+    QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(0, expected.size()), expected);
+}
+
+void TestHelpWindow::keysFollowTheRules()
+{
+    const QStringList expected = {
+            QString(),
+            QStringLiteral("Keys:"),
+            QStringLiteral("1 to 5: hold or free a die"),
+            QStringLiteral("Alt+R: roll"),
+            QStringLiteral("Alt+U: un-select the chosen item"),
+            QStringLiteral("Alt+N: new game"),
+            QStringLiteral("F1: this help"),
+            QStringLiteral("F2: new game"),
+            QStringLiteral("F3: colours"),
+            QStringLiteral("Tab moves between the dice and the buttons; Space presses them."),
+    };
+    HelpWindow window;
+    QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(19), expected);
+}
+
+void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
+{
+    HelpWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QString text = window.rulesView->toPlainText();
+
+    QTest::keyClicks(window.rulesView, QStringLiteral("xyz"));
+    QTest::keyClick(window.rulesView, Qt::Key_Delete);
+    QTest::keyClick(window.rulesView, Qt::Key_Backspace);
+    QTest::keyClick(window.rulesView, Qt::Key_Return); // presses no button either
+    QCOMPARE(window.rulesView->toPlainText(), text);
+    QVERIFY(window.isVisible());
+
+    QVERIFY(window.rulesView->verticalScrollBar()->isVisible());
+    QVERIFY(!window.rulesView->horizontalScrollBar()->isVisible());
+    QCOMPARE(window.rulesView->verticalScrollBar()->value(), 0);
+    QTest::keyClick(window.rulesView, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window.rulesView->textCursor().hasSelection());
+    QVERIFY(window.rulesView->verticalScrollBar()->value() > 0);
+}
+
+void TestHelpWindow::opensWithTheTextBoxFocusedAndOkCloses()
+{
+    HelpWindow window;
+    QWidget *focused = nullptr;
+    ModalAnswer<HelpWindow> answer([&](HelpWindow *shown) {
+        focused = QApplication::focusWidget();
+        QTest::mouseClick(shown->okButton, Qt::LeftButton);
+    });
+    window.exec();
+
+    QVERIFY(answer.answered());
+    QCOMPARE(focused, window.rulesView);
+    QVERIFY(!window.isVisible());
+}
+
+void TestHelpWindow::resizingMovesAndStretchesNothing_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("larger") << QSize(600, 450);
+    QTest::newRow("smaller than its controls") << QSize(200, 120);
+}
+
+void TestHelpWindow::resizingMovesAndStretchesNothing()
+{
+    QFETCH(QSize, size);
+
+    HelpWindow window;
+    window.show();
+    QCOMPARE(window.size(), QSize(393, 297));
+    QVERIFY(!(window.windowFlags()
+              & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    const QRect fill = window.backgroundFill->geometry();
+    const QRect memo = window.rulesView->geometry();
+    const QRect button = window.okButton->geometry();
+    QCOMPARE(fill, QRect(0, 0, 393, 297));
+
+    window.resize(size);
+    QCOMPARE(window.size(), size);
+    QCOMPARE(window.backgroundFill->geometry(), fill);
+    QCOMPARE(window.rulesView->geometry(), memo);
+    QCOMPARE(window.okButton->geometry(), button);
+    if (size.width() > fill.width())
+        QCOMPARE(shownColumn(&window, size.width() - 1).first(), colorToRgb(Colors::ButtonFace));
+}
+
+void TestHelpWindow::opensOverTheHiddenWelcomeWindow()
+{
+    WelcomeWindow welcomeWindow;
+    welcomeWindow.move(0, 0);
+    theWelcomeWindow = &welcomeWindow;
+    HelpWindow window;
+    window.show();
+    theWelcomeWindow = nullptr;
+
+    const QPoint offset = window.frameGeometry().center() - welcomeWindow.frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+void TestHelpWindow::backgroundShowsTheColourPair()
+{
+    QFETCH(Color, start);
+    QFETCH(Color, end);
+
+    gradientStartColor = start;
+    gradientEndColor = end;
+    HelpWindow window;
+    window.show();
+    verifyBackground(&window, start, end);
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"

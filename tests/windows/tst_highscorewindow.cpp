@@ -1,0 +1,253 @@
+#include "players/sharedstate.h"
+#include "windows/gamewindow.h"
+#include "windows/highscorewindow.h"
+#include "windows/welcomewindow.h"
+#include "windowtesting.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+class TestHighScoreWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void recordModeOffersThePlayerAndTheFinalScore();
+    void okInRecordModeStoresTheNameAsTypedAndSaves_data();
+    void okInRecordModeStoresTheNameAsTypedAndSaves();
+    void failedSaveKeepsTheWindowOpenWithTheNewRecord();
+    void closeBoxInRecordModeStoresNothingButKeepsTheMenuItem();
+    void viewModeShowsOnlyTheHolderAndTheNumber();
+    void viewModeShowsTheWholeName_data();
+    void viewModeShowsTheWholeName();
+    void nameFieldKeepsWhatTheSettingsFileCanHold_data();
+    void nameFieldKeepsWhatTheSettingsFileCanHold();
+    void backgroundShowsTheColourPair_data() { addColourPairRows(); }
+    void backgroundShowsTheColourPair();
+
+private:
+    QStringList savedLines() const;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<GameWindow> m_gameWindow;
+    std::unique_ptr<WelcomeWindow> m_welcomeWindow;
+};
+
+void TestHighScoreWindow::init()
+{
+    m_gameWindow = std::make_unique<GameWindow>();
+    theGameWindow = m_gameWindow.get();
+    m_welcomeWindow = std::make_unique<WelcomeWindow>();
+    theWelcomeWindow = m_welcomeWindow.get();
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    settingsFilePath = m_folder->filePath(QStringLiteral("settings.cfg"));
+
+    currentPlayerName = QStringLiteral("Ann");
+    highestScore = 0;
+    highestScoreHolder.clear();
+    theGameWindow->scoreLabel->setText(QStringLiteral("287"));
+}
+
+void TestHighScoreWindow::cleanup()
+{
+    theWelcomeWindow = nullptr;
+    theGameWindow = nullptr;
+    m_welcomeWindow.reset();
+    m_gameWindow.reset();
+    m_folder.reset();
+}
+
+QStringList TestHighScoreWindow::savedLines() const
+{
+    QFile file(settingsFilePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+}
+
+void TestHighScoreWindow::recordModeOffersThePlayerAndTheFinalScore()
+{
+    HighScoreWindow window;
+    window.enterRecordMode();
+    window.show();
+
+    QVERIFY(recordingNewHighScore);
+    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
+    QCOMPARE(window.holderLabel->text(), QStringLiteral("Name:"));
+    QCOMPARE(window.scoreLabel->text(), QStringLiteral("Score:"));
+    QCOMPARE(window.newScoreLabel->text(), QStringLiteral("287"));
+    QCOMPARE(window.holderEdit->text(), QStringLiteral("Ann"));
+    QVERIFY(window.holderLabel->isVisible() && window.scoreLabel->isVisible());
+    QVERIFY(window.newScoreLabel->isVisible() && window.holderEdit->isVisible());
+    // The field and the score line up to the right of their captions.
+    QCOMPARE(window.holderEdit->mapTo(&window, QPoint()).x(), 128);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.holderEdit)->text(QAccessible::Name),
+             QStringLiteral("Name:"));
+    QCOMPARE(window.newScoreLabel->mapTo(&window, QPoint()).x(), 128);
+    QVERIFY(window.holderLabel->mapTo(&window, QPoint(window.holderLabel->width(), 0)).x() < 128);
+}
+
+void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves_data()
+{
+    QTest::addColumn<bool>("retype");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("player's name") << false << QString() << QStringLiteral("Ann");
+    QTest::newRow("blanks kept") << true << QStringLiteral(" Ann Lee ")
+                                 << QStringLiteral(" Ann Lee ");
+    QTest::newRow("cleared") << true << QString() << QString();
+}
+
+void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves()
+{
+    QFETCH(bool, retype);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    HighScoreWindow window;
+    window.enterRecordMode();
+    ModalAnswer<HighScoreWindow> answer([&](HighScoreWindow *shown) {
+        if (retype) {
+            shown->holderEdit->clear();
+            QTest::keyClicks(shown->holderEdit, typed);
+        }
+        QTest::mouseClick(shown->okButton, Qt::LeftButton);
+    });
+    window.exec();
+
+    QVERIFY(answer.answered());
+    QCOMPARE(highestScoreHolder, stored);
+    QCOMPARE(highestScore, 287);
+    const QStringList lines = savedLines();
+    QVERIFY(lines.contains(QStringLiteral("hname=") + stored));
+    QVERIFY(lines.contains(QStringLiteral("hscore=287")));
+}
+
+void TestHighScoreWindow::failedSaveKeepsTheWindowOpenWithTheNewRecord()
+{
+    // A path through a regular file cannot be written, not even by root.
+    QFile blocker(m_folder->filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    settingsFilePath = blocker.fileName() + QStringLiteral("/settings.cfg");
+
+    HighScoreWindow window;
+    window.enterRecordMode();
+    window.show();
+    ModalAnswer<QMessageBox> errorBox([](QMessageBox *box) { box->accept(); });
+    QTest::mouseClick(window.okButton, Qt::LeftButton);
+
+    QVERIFY(errorBox.answered());
+    QVERIFY(window.isVisible());
+    QCOMPARE(highestScoreHolder, QStringLiteral("Ann"));
+    QCOMPARE(highestScore, 287);
+}
+
+void TestHighScoreWindow::closeBoxInRecordModeStoresNothingButKeepsTheMenuItem()
+{
+    {
+        HighScoreWindow window;
+        window.enterRecordMode();
+        window.show();
+        window.close();
+    }
+    QCOMPARE(highestScoreHolder, QString());
+    QCOMPARE(highestScore, 0);
+    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
+    QVERIFY(!QFile::exists(settingsFilePath));
+}
+
+void TestHighScoreWindow::viewModeShowsOnlyTheHolderAndTheNumber()
+{
+    highestScoreHolder = QStringLiteral("Bob <b>");
+    highestScore = 312;
+    HighScoreWindow window;
+    window.enterViewMode();
+    window.show();
+
+    QCOMPARE(window.holderLabel->text(), QStringLiteral("Bob <b>"));
+    QCOMPARE(window.holderLabel->textFormat(), Qt::PlainText);
+    QVERIFY(window.holderLabel->width() >= window.holderLabel->sizeHint().width());
+    QCOMPARE(window.scoreLabel->text(), QStringLiteral("312"));
+    QVERIFY(!window.newScoreLabel->isVisible() && !window.holderEdit->isVisible());
+    QTest::mouseClick(window.okButton, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!QFile::exists(settingsFilePath));
+}
+
+void TestHighScoreWindow::viewModeShowsTheWholeName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("accented capitals") << QStringLiteral("Émile Ève Åsa");
+    QTest::newRow("descenders") << QStringLiteral("Gjøgy Pqy");
+}
+
+// The label is as tall as the layout gives it and holds the ink of the name drawn with room all
+// round, but for the faint fringe that smoothing lays beyond the font's own clipping box.
+void TestHighScoreWindow::viewModeShowsTheWholeName()
+{
+    QFETCH(const QString, name);
+    highestScoreHolder = name;
+    HighScoreWindow window;
+    window.enterViewMode();
+    window.show();
+
+    QCOMPARE(window.holderLabel->height(), 19);
+    const int uncut = uncutInkOf(name, window.holderLabel->font());
+    const int shown = inkOf(window.holderLabel->grab().toImage(), Qt::black);
+    QVERIFY2(uncut - shown <= uncut / 100,
+             qPrintable(QStringLiteral("%1 of %2 pixels of ink cut off")
+                                .arg(uncut - shown)
+                                .arg(uncut)));
+}
+
+void TestHighScoreWindow::nameFieldKeepsWhatTheSettingsFileCanHold_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("kept");
+
+    const QString twenty = QStringLiteral("abcdefghijklmnopqrst");
+    QTest::newRow("twenty-five") << twenty + QStringLiteral("uvwxy") << twenty;
+    QTest::newRow("line breaks, tabs")
+            << QStringLiteral("Ann\r\nLee\t!") << QStringLiteral("AnnLee!");
+    const QString die = QStringLiteral("\U0001F3B2");
+    QTest::newRow("characters, not units") << die.repeated(21) << die.repeated(20);
+}
+
+void TestHighScoreWindow::nameFieldKeepsWhatTheSettingsFileCanHold()
+{
+    QFETCH(QString, entered);
+    QFETCH(QString, kept);
+
+    HighScoreWindow window;
+    window.enterRecordMode();
+    window.holderEdit->clear();
+    window.holderEdit->insert(entered);
+    QCOMPARE(window.holderEdit->text(), kept);
+}
+
+void TestHighScoreWindow::backgroundShowsTheColourPair()
+{
+    QFETCH(Color, start);
+    QFETCH(Color, end);
+
+    gradientStartColor = start;
+    gradientEndColor = end;
+    HighScoreWindow window;
+    window.enterViewMode();
+    window.show();
+    verifyBackground(&window, start, end);
+}
+
+QTEST_MAIN(TestHighScoreWindow)
+#include "tst_highscorewindow.moc"
