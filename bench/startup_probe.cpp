@@ -13,6 +13,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace {
@@ -27,17 +28,20 @@ long peakResidentKilobytes()
     return -1;
 }
 
-// Reports the first paint of any widget inside the watched window, then ends the program.
+// Reports the first paint of any widget inside a watched window, then ends the program.
 class FirstPaintProbe : public QObject
 {
 public:
-    explicit FirstPaintProbe(const QWidget *const *window) : m_window(window) { }
+    explicit FirstPaintProbe(std::function<bool(const QWidget *)> isWatched)
+        : m_isWatched(std::move(isWatched))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
         auto *widget = qobject_cast<QWidget *>(object);
-        if (event->type() == QEvent::Paint && widget && *m_window && widget->window() == *m_window
+        if (event->type() == QEvent::Paint && widget && m_isWatched(widget->window())
             && !m_reported) {
             m_reported = true;
             timespec now{};
@@ -51,7 +55,7 @@ protected:
     }
 
 private:
-    const QWidget *const *m_window;
+    std::function<bool(const QWidget *)> m_isWatched;
     bool m_reported = false;
 };
 
@@ -62,8 +66,7 @@ int runBareWindow()
     window.centralWidget()->setFixedSize(600, 400);
     window.menuBar()->addMenu(QStringLiteral("&Game"))->addAction(QStringLiteral("&New..."));
     window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
-    const QWidget *target = &window;
-    FirstPaintProbe probe(&target);
+    FirstPaintProbe probe([&window](const QWidget *painted) { return painted == &window; });
     qApp->installEventFilter(&probe);
     window.show();
     return QCoreApplication::exec();
@@ -77,7 +80,9 @@ int main(int argc, char *argv[])
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
         return runBareWindow();
     setUpApplication();
-    FirstPaintProbe probe(reinterpret_cast<const QWidget *const *>(&theWelcomeWindow));
+    FirstPaintProbe probe([](const QWidget *painted) {
+        return qobject_cast<const WelcomeWindow *>(painted) != nullptr;
+    });
     application.installEventFilter(&probe);
     return runProgram();
 }

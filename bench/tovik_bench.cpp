@@ -2,6 +2,7 @@
 // line per figure. Timings are medians over many runs.
 
 #include "game/random.h"
+#include "players/session.h"
 #include "widgets/gradient.h"
 #include "windows/gamewindow.h"
 #include "windows/rollpacing.h"
@@ -67,8 +68,8 @@ double timedRoll(GameWindow &form)
 
 void benchmarkRoll()
 {
-    GameWindow form;
-    theGameWindow = &form;
+    Session session;
+    GameWindow form(session);
     form.show();
     processRandom().setSeed(1);
     form.animationAction->setChecked(true);
@@ -91,7 +92,6 @@ void benchmarkRoll()
     const double rate = form.screen()->refreshRate() > 0 ? form.screen()->refreshRate() : 60.0;
     std::printf("animated roll with pacing: %.0f ms at %.1f Hz (%.1f refreshes; 69 expected)\n",
                 paced, rate, paced * rate / 1000.0);
-    theGameWindow = nullptr;
 }
 
 } // namespace

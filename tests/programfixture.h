@@ -1,38 +1,39 @@
 #pragma once
 
-#include "app/startup.h"
-#include "game/gamestate.h"
-#include "players/sharedstate.h"
+#include "app/mainwindows.h"
+#include "players/session.h"
+#include "windows/gamewindow.h"
+#include "windows/welcomewindow.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-// The program as it stands after start-up: the process-wide values as they begin, both main
-// windows created, and the settings file in a temporary folder of its own.
+// The program as it stands after start-up: a new session, both main windows created, and the
+// settings file in a temporary folder of its own.
 class ProgramFixture
 {
 public:
     void start()
     {
-        gameStarted = false;
-        currentPlayerName.clear();
-        highestScore = 0;
-        highestScoreHolder.clear();
-        gradientStartColor = gradientEndColor = Colors::Black;
-        createMainWindows();
-        m_settingsPathAtStart = settingsFilePath;
+        m_windows = std::make_unique<MainWindows>();
+        m_settingsPathAtStart = session().settingsPath();
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
-        settingsFilePath = m_folder->filePath(QStringLiteral("settings.cfg"));
+        session().setSettingsPath(m_folder->filePath(QStringLiteral("settings.cfg")));
     }
 
     void stop()
     {
-        destroyMainWindows();
+        m_windows.reset();
         m_folder.reset();
     }
+
+    MainWindows &windows() { return *m_windows; }
+    Session &session() { return m_windows->session(); }
+    GameWindow *gameWindow() { return &m_windows->gameWindow(); }
+    WelcomeWindow *welcomeWindow() { return &m_windows->welcomeWindow(); }
 
     QString filePath(const QString &name) const { return m_folder->filePath(name); }
 
@@ -40,6 +41,7 @@ public:
     const QString &settingsPathAtStart() const { return m_settingsPathAtStart; }
 
 private:
+    std::unique_ptr<MainWindows> m_windows;
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_settingsPathAtStart;
 };

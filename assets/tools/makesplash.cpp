@@ -4,7 +4,7 @@
 // splash@2x and splash@3x, which scaled screens show; it needs no display.
 
 #include "game/random.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/fonts.h"
 #include "widgets/gradient.h"
 #include "widgets/gradientfill.h"
@@ -84,11 +84,11 @@ void setColors(GameWindow &window, Color start, Color end)
 QList<QImage> gameShots()
 {
     QList<QImage> shots;
-    currentPlayerName = QStringLiteral("Ann");
+    Session session;
+    session.setPlayerName(QStringLiteral("Ann"));
     // No record at the end of the game, whose window would wait for a name.
-    highestScore = std::numeric_limits<qint32>::max();
-    GameWindow window;
-    theGameWindow = &window;
+    session.setRecordScore(std::numeric_limits<qint32>::max());
+    GameWindow window(session);
     window.show();
 
     setColors(window, Colors::Aqua, Colors::Blue);
@@ -125,7 +125,6 @@ QList<QImage> gameShots()
 
     setColors(window, Colors::Purple, Colors::Black);
     shots.append(window.grab().toImage());
-    theGameWindow = nullptr;
     return shots;
 }
 

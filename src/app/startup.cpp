@@ -1,12 +1,14 @@
 #include "app/startup.h"
 
+#include "app/mainwindows.h"
 #include "app/terminationsignals.h"
-#include "windows/gamewindow.h"
 #include "windows/welcomewindow.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMetaObject>
+
+#include <memory>
 
 void setUpApplication()
 {
@@ -21,43 +23,22 @@ void setUpApplication()
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
-void createMainWindows()
-{
-    theWelcomeWindow = new WelcomeWindow;
-    theGameWindow = new GameWindow;
-    theWelcomeWindow->followGameWindow(theGameWindow);
-}
-
-void destroyMainWindows()
-{
-    delete theGameWindow;
-    theGameWindow = nullptr;
-    delete theWelcomeWindow;
-    theWelcomeWindow = nullptr;
-}
-
-void closeAsTheCloseBoxDoes()
-{
-    if (theGameWindow->isVisible())
-        theGameWindow->close();
-    else
-        theWelcomeWindow->close();
-}
-
 int runProgram()
 {
-    createMainWindows();
+    auto windows = std::make_unique<MainWindows>();
     const TerminationSignals terminationSignals;
-    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested,
-                     closeAsTheCloseBoxDoes);
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, closeAsTheCloseBoxDoes);
-    return runMainWindows();
+    const auto close = [&windows] { windows->closeAsTheCloseBoxDoes(); };
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, close);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, close);
+    const int status = runMainWindows(*windows);
+    // The windows go before the signal handlers they answer.
+    windows.reset();
+    return status;
 }
 
-int runMainWindows()
+int runMainWindows(MainWindows &windows)
 {
-    QMetaObject::invokeMethod(theWelcomeWindow, &QWidget::show, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&windows.welcomeWindow(), &QWidget::show, Qt::QueuedConnection);
     QCoreApplication::exec();
-    destroyMainWindows();
     return 0;
 }

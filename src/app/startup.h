@@ -1,5 +1,7 @@
 #pragma once
 
+class MainWindows;
+
 // The program's life, from the application object's set-up to the end of its message loop.
 
 // The title "Tovik", which also groups the windows under one task-bar entry, the icon, the name
@@ -7,20 +9,10 @@
 // application ends where the program asks it to, not when its last window closes.
 void setUpApplication();
 
-// The two windows that live for the whole run, reached through theWelcomeWindow and theGameWindow:
-// the welcome window first, then the game window, hidden.
-void createMainWindows();
-void destroyMainWindows();
-
-// Ends the program as the close boxes do, for a session that ends or a termination signal: the
-// game window's once it is shown, which saves the settings, or else the welcome window's. A
-// modal window open meanwhile ends with the message loops that the ending stops.
-void closeAsTheCloseBoxDoes();
-
-// Creates the two windows, shows the welcome window from inside the message loop, runs the loop
-// until the program ends and destroys the windows. Returns the exit status. The end of the
-// desktop session and the termination signals close the program on the way.
+// Creates the session and the two windows, shows the welcome window from inside the message
+// loop, runs the loop until the program ends and destroys the windows. Returns the exit status.
+// The end of the desktop session and the termination signals close the program on the way.
 int runProgram();
 
 // The part of runProgram after the windows exist, for tests that redirect the settings file.
-int runMainWindows();
+int runMainWindows(MainWindows &windows);

@@ -1,7 +1,5 @@
 #include "game/gamestate.h"
 
-bool gameStarted = false;
-
 void GameState::reset()
 {
     diceLocked = false;

@@ -48,7 +48,3 @@ struct GameState
     bool isHeld(int die) const { return heldDice[std::size_t(die)] != 0; }
     void toggleHold(int die) { heldDice[std::size_t(die)] = isHeld(die) ? 0 : 1; }
 };
-
-// Set once the first game of the run has started; the welcome window asks before a new player
-// abandons it.
-extern bool gameStarted;

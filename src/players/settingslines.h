@@ -10,8 +10,7 @@
 
 #include <optional>
 
-// What the settings file carries, apart from any window: the windows load it from and store it
-// into their controls.
+// What the settings file carries: the session is read into it and written from it.
 struct SettingsState
 {
     Color startColor = Colors::Black;

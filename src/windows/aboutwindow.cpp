@@ -1,6 +1,6 @@
 #include "windows/aboutwindow.h"
 
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientfill.h"
 #include "widgets/linklabel.h"
@@ -62,7 +62,8 @@ QLabel *newPanelLine(const QString &text, QWidget *parent, int top)
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
+AboutWindow::AboutWindow(const Session &session, QWidget *parent)
+    : QDialog(parent), m_session(session)
 {
     setWindowTitle(QStringLiteral("About Tovik v2"));
     setFixedBorder(this, false);
@@ -99,7 +100,7 @@ void AboutWindow::showEvent(QShowEvent *event)
 
 void AboutWindow::prepareToShow()
 {
-    backgroundFill->setColors(gradientStartColor, gradientEndColor);
+    backgroundFill->setColors(m_session.startColor(), m_session.endColor());
     centerOnScreen(this);
 }
 

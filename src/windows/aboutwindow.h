@@ -7,9 +7,10 @@ class LinkLabel;
 class QFrame;
 class QLabel;
 class QPushButton;
+class Session;
 
 // The program's credit line and two links to its web sites. Made for one showing, so the links
-// start out unvisited every time.
+// start out unvisited every time, in the session's colours.
 class AboutWindow : public QDialog
 {
     Q_OBJECT
@@ -20,7 +21,7 @@ public:
     static constexpr auto MakerAddress = u"https://tovik.example.org/";
     static constexpr auto LinuxAddress = u"https://linux.tovik.example.org/";
 
-    explicit AboutWindow(QWidget *parent = nullptr);
+    explicit AboutWindow(const Session &session, QWidget *parent = nullptr);
 
     QPushButton *okButton;
     GradientFill *backgroundFill;
@@ -38,4 +39,6 @@ protected:
 private:
     void createControls();
     void prepareToShow();
+
+    const Session &m_session;
 };

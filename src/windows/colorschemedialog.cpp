@@ -1,14 +1,12 @@
 #include "windows/colorschemedialog.h"
 
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/colorpicker.h"
 #include "widgets/colorswatch.h"
 #include "widgets/fonts.h"
 #include "widgets/gradient.h"
 #include "widgets/gradientfill.h"
 #include "widgets/windowcontrols.h"
-#include "windows/gamewindow.h"
-#include "windows/welcomeplacement.h"
 #include "windows/windowplacement.h"
 
 #include <QFrame>
@@ -53,7 +51,8 @@ ColorSwatch *newSwatch(QFrame *frame)
 
 } // namespace
 
-ColorSchemeDialog::ColorSchemeDialog(QWidget *parent) : QDialog(parent)
+ColorSchemeDialog::ColorSchemeDialog(Session &session, const QWidget *mainWindow, QWidget *parent)
+    : QDialog(parent), m_session(session), m_mainWindow(mainWindow)
 {
     setWindowTitle(QStringLiteral("Color Scheme"));
     setFixedBorder(this, false);
@@ -115,18 +114,19 @@ void ColorSchemeDialog::showEvent(QShowEvent *event)
 
 void ColorSchemeDialog::prepareToShow()
 {
-    previewFill->setColors(gradientStartColor, gradientEndColor);
+    const Color start = m_session.startColor();
+    const Color end = m_session.endColor();
+    previewFill->setColors(start, end);
 
-    const Gradient *mainGradient = theGameWindow->backgroundFill->gradient();
-    startSwatch->setColor(mainGradient->color());
-    if (mainGradient->color() == mainGradient->endColor()) {
+    startSwatch->setColor(start);
+    if (start == end) {
         solidButton->setChecked(true);
         solidButton->setFocus();
         endSwatchFrame->hide();
     } else {
-        endSwatch->setColor(mainGradient->endColor());
+        endSwatch->setColor(end);
     }
-    centerOverWelcomeWindow(this);
+    centerOverMainWindow(this, m_mainWindow);
 }
 
 void ColorSchemeDialog::chooseSolidColor()
@@ -164,12 +164,8 @@ void ColorSchemeDialog::pickSwatchColor(ColorSwatch *swatch,
 
 void ColorSchemeDialog::applyColors()
 {
-    Gradient *mainGradient = theGameWindow->backgroundFill->gradient();
-    mainGradient->setColor(startSwatch->color());
-    mainGradient->setEndColor(solidButton->isChecked() ? mainGradient->color()
-                                                       : endSwatch->color());
-    gradientStartColor = mainGradient->color();
-    gradientEndColor = mainGradient->endColor();
+    const Color start = startSwatch->color();
+    m_session.setColors(start, solidButton->isChecked() ? start : endSwatch->color());
     close();
 }
 

@@ -10,16 +10,18 @@ class GradientFill;
 class QFrame;
 class QPushButton;
 class QRadioButton;
+class Session;
 
 // The colour scheme dialog: a solid colour or a gradient for every window's background. Its own
-// background previews the colours being picked; only "OK" reaches the game window and the
-// shared colour pair. The swatches are its whole working state. Made for one showing.
+// background previews the colours being picked; only "OK" sets the session's colour pair, which
+// every window's background follows. The swatches are its whole working state. Made for one
+// showing, over the main window when there is one.
 class ColorSchemeDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit ColorSchemeDialog(QWidget *parent = nullptr);
+    ColorSchemeDialog(Session &session, const QWidget *mainWindow, QWidget *parent = nullptr);
 
     GradientFill *previewFill;
     QFrame *backdropPanel;
@@ -47,4 +49,7 @@ private:
     void connectControls();
     void prepareToShow();
     void pickSwatchColor(ColorSwatch *swatch, void (Gradient::*setPreviewColor)(Color));
+
+    Session &m_session;
+    const QWidget *m_mainWindow;
 };

@@ -2,7 +2,8 @@
 
 #include "base/errors.h"
 #include "game/random.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
+#include "players/settings.h"
 #include "widgets/announcer.h"
 #include "widgets/dieface.h"
 #include "widgets/fonts.h"
@@ -10,7 +11,6 @@
 #include "widgets/transparentimage.h"
 #include "widgets/windowcontrols.h"
 #include "windows/pressbutton.h"
-#include "windows/settings.h"
 #include "windows/windowplacement.h"
 
 #include <QCloseEvent>
@@ -21,8 +21,6 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QShowEvent>
-
-GameWindow *theGameWindow = nullptr;
 
 namespace {
 
@@ -108,7 +106,7 @@ QLabel *makeNumber(QWidget *parent, const QRect &geometry, const QString &meanin
 
 } // namespace
 
-GameWindow::GameWindow(QWidget *parent) : QMainWindow(parent)
+GameWindow::GameWindow(Session &session, QWidget *parent) : QMainWindow(parent), m_session(session)
 {
     setWindowTitle(QStringLiteral("Tovik v2"));
     setFixedBorder(this, true);
@@ -117,6 +115,7 @@ GameWindow::GameWindow(QWidget *parent) : QMainWindow(parent)
     createMenus();
     connectControls();
     connectMenus();
+    followSession();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     prepareFirstGame();
 }
@@ -275,7 +274,7 @@ void GameWindow::connectControls()
 
 void GameWindow::prepareFirstGame()
 {
-    gameStarted = false;
+    m_session.setGameStarted(false);
     processRandom().setSeed(timeOfDaySeed());
 }
 
@@ -288,7 +287,7 @@ void GameWindow::showEvent(QShowEvent *event)
 
 void GameWindow::prepareToShow()
 {
-    backgroundFill->setColors(gradientStartColor, gradientEndColor);
+    backgroundFill->setColors(m_session.startColor(), m_session.endColor());
     centerOnScreen(this);
 }
 
@@ -302,7 +301,7 @@ void GameWindow::closeEvent(QCloseEvent *event)
 // window open and the program running.
 bool GameWindow::saveAndQuit()
 {
-    if (!runHandler(saveSettings))
+    if (!runHandler([this] { saveSettings(m_session); }))
         return false;
     QCoreApplication::quit();
     return true;

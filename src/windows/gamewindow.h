@@ -18,17 +18,19 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class Session;
 class TransparentImage;
 
 // The game window: five dice, the roll and category buttons, the commentator's panel and the
 // menu bar. Its game operations run one game from newGame to endGame on a GameState and keep
-// every control in step with it.
+// every control in step with it. It shows the session's colours, animation switch and record,
+// and changes them through the session.
 class GameWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit GameWindow(QWidget *parent = nullptr);
+    explicit GameWindow(Session &session, QWidget *parent = nullptr);
     ~GameWindow() override;
 
     QMenuBar *mainMenu;
@@ -115,7 +117,7 @@ public:
     void toggleHoldOfDie5();
 
     void startNewGame();
-    void showWelcomeWindow();
+    void askForDifferentPlayer();
     void showHighestScore();
     void closeGame();
     void showColorScheme();
@@ -125,8 +127,14 @@ public:
     // True while an animated roll runs and the window's game controls are locked.
     bool isRolling() const { return m_rolling; }
 
+    // The window that the help and colour scheme windows open over, also while it is hidden;
+    // without one they open at the centre of the desktop.
+    void setMainWindow(const QWidget *mainWindow) { m_mainWindow = mainWindow; }
+
 Q_SIGNALS:
     void rollingChanged(bool rolling);
+    // "Different Player..." asks for the welcome window.
+    void differentPlayerRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -138,6 +146,7 @@ private:
     void createMenus();
     void connectControls();
     void connectMenus();
+    void followSession();
     void prepareFirstGame();
     void prepareToShow();
     bool saveAndQuit();
@@ -151,6 +160,8 @@ private:
     void showNumbers();
     void showRollCount();
 
+    Session &m_session;
+    const QWidget *m_mainWindow = nullptr;
     GameState m_game;
     std::unique_ptr<DiceDisplay> m_diceDisplay;
     std::array<QPushButton *, CategoryCount> m_categoryButtons {};
@@ -158,6 +169,3 @@ private:
     Announcer *m_announcer = nullptr;
     bool m_rolling = false;
 };
-
-// The game window, created at start-up and alive for the whole run.
-extern GameWindow *theGameWindow;

@@ -1,11 +1,12 @@
 #include "windows/gamewindow.h"
 
+#include "players/session.h"
 #include "widgets/announcer.h"
+#include "widgets/gradientfill.h"
 #include "windows/aboutwindow.h"
 #include "windows/colorschemedialog.h"
 #include "windows/helpwindow.h"
 #include "windows/highscorewindow.h"
-#include "windows/welcomewindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -48,7 +49,7 @@ void GameWindow::connectMenus()
     };
     connect(newGameAction, &QAction::triggered, this, unlessRolling(&GameWindow::startNewGame));
     connect(differentPlayerAction, &QAction::triggered, this,
-            unlessRolling(&GameWindow::showWelcomeWindow));
+            unlessRolling(&GameWindow::askForDifferentPlayer));
     connect(highestScoreAction, &QAction::triggered, this,
             unlessRolling(&GameWindow::showHighestScore));
     connect(exitAction, &QAction::triggered, this, unlessRolling(&GameWindow::closeGame));
@@ -65,22 +66,34 @@ void GameWindow::connectMenus()
     connect(aboutAction, &QAction::triggered, this, unlessRolling(&GameWindow::showAbout));
 }
 
+// The animation item and the Highest Score item show the session's switch and whether it knows a
+// record, and the background shows its colours; the item changes the switch in turn.
+void GameWindow::followSession()
+{
+    animationAction->setChecked(m_session.animation());
+    connect(animationAction, &QAction::toggled, &m_session, &Session::setAnimation);
+    connect(&m_session, &Session::animationChanged, animationAction, &QAction::setChecked);
+    highestScoreAction->setEnabled(m_session.recordKnown());
+    connect(&m_session, &Session::recordChanged, highestScoreAction,
+            [this] { highestScoreAction->setEnabled(m_session.recordKnown()); });
+    connect(&m_session, &Session::colorsChanged, backgroundFill, &GradientFill::setColors);
+}
+
 void GameWindow::closeGame()
 {
     close();
 }
 
-void GameWindow::showWelcomeWindow()
+void GameWindow::askForDifferentPlayer()
 {
-    if (!theWelcomeWindow->isVisible())
-        theWelcomeWindow->show();
+    Q_EMIT differentPlayerRequested();
 }
 
 // The windows below are made for one showing and destroyed when it ends. The game window is
 // their parent, so that the desktop keeps them above it and places them over it.
 void GameWindow::showHighestScore()
 {
-    HighScoreWindow highScoreWindow(this);
+    HighScoreWindow highScoreWindow(m_session, this);
     highScoreWindow.enterViewMode();
     highScoreWindow.exec();
 }
@@ -88,7 +101,7 @@ void GameWindow::showHighestScore()
 void GameWindow::showColorScheme()
 {
     {
-        ColorSchemeDialog colorScheme(this);
+        ColorSchemeDialog colorScheme(m_session, m_mainWindow, this);
         colorScheme.exec();
     }
     m_diceDisplay->repaint();
@@ -96,12 +109,12 @@ void GameWindow::showColorScheme()
 
 void GameWindow::showHelp()
 {
-    HelpWindow help(this);
+    HelpWindow help(m_session, m_mainWindow, this);
     help.exec();
 }
 
 void GameWindow::showAbout()
 {
-    AboutWindow about(this);
+    AboutWindow about(m_session, this);
     about.exec();
 }

@@ -2,7 +2,7 @@
 
 #include "game/commentary.h"
 #include "game/rollsummary.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/announcer.h"
 #include "widgets/windowcontrols.h"
 #include "windows/highscorewindow.h"
@@ -17,7 +17,7 @@
 
 void GameWindow::newGame()
 {
-    gameStarted = true;
+    m_session.setGameStarted(true);
     m_game.reset();
     newGameButton->hide();
     rollButton->show();
@@ -29,7 +29,7 @@ void GameWindow::newGame()
         button->show();
     for (QPushButton *button : m_categoryButtons)
         button->setEnabled(true);
-    setMessage(Commentary::welcome(currentPlayerName));
+    setMessage(Commentary::welcome(m_session.playerName()));
     m_game.remarkShown = true;
     rollDice();
 }
@@ -112,7 +112,7 @@ void GameWindow::commitSelection()
 
 void GameWindow::rollFreeDice()
 {
-    if (!animationAction->isChecked()) {
+    if (!m_session.animation()) {
         m_diceDisplay->plainRoll(m_game);
     } else {
         setRollLocked(true);
@@ -141,9 +141,10 @@ void GameWindow::endGame()
     setMessage(Commentary::gameOver());
     newGameButton->show();
     rollButton->hide();
-    if (scoreLabel->text().toInt() > highestScore) {
-        HighScoreWindow highScoreWindow(this);
-        highScoreWindow.enterRecordMode();
+    const qint32 score = scoreLabel->text().toInt();
+    if (score > m_session.recordScore()) {
+        HighScoreWindow highScoreWindow(m_session, this);
+        highScoreWindow.enterRecordMode(score);
         highScoreWindow.exec();
     }
     m_game.diceLocked = true;

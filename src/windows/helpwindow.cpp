@@ -1,10 +1,10 @@
 #include "windows/helpwindow.h"
 
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientfill.h"
 #include "widgets/windowcontrols.h"
-#include "windows/welcomeplacement.h"
+#include "windows/windowplacement.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -70,7 +70,8 @@ QString rulesText()
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
+HelpWindow::HelpWindow(const Session &session, const QWidget *mainWindow, QWidget *parent)
+    : QDialog(parent), m_session(session), m_mainWindow(mainWindow)
 {
     setWindowTitle(QStringLiteral("Tovik Help"));
     // A sizeable frame, but only the system menu and the close box in the title bar.
@@ -112,8 +113,8 @@ void HelpWindow::showEvent(QShowEvent *event)
 
 void HelpWindow::prepareToShow()
 {
-    backgroundFill->setColors(gradientStartColor, gradientEndColor);
-    centerOverWelcomeWindow(this);
+    backgroundFill->setColors(m_session.startColor(), m_session.endColor());
+    centerOverMainWindow(this, m_mainWindow);
 }
 
 void HelpWindow::dismiss()

@@ -5,15 +5,17 @@
 class GradientFill;
 class QPlainTextEdit;
 class QPushButton;
+class Session;
 
 // The rules of the game in a read-only text box. The window can be resized, but its controls
-// keep their places: a larger window shows its own colour beyond the fill. Made for one showing.
+// keep their places: a larger window shows its own colour beyond the fill. Made for one showing,
+// in the session's colours, over the main window when there is one.
 class HelpWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit HelpWindow(QWidget *parent = nullptr);
+    HelpWindow(const Session &session, const QWidget *mainWindow, QWidget *parent = nullptr);
 
     QPlainTextEdit *rulesView;
     QPushButton *okButton;
@@ -27,4 +29,7 @@ protected:
 private:
     void createControls();
     void prepareToShow();
+
+    const Session &m_session;
+    const QWidget *m_mainWindow;
 };

@@ -3,12 +3,11 @@
 #include "base/errors.h"
 #include "players/colortext.h"
 #include "players/playernamevalidator.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
+#include "players/settings.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientfill.h"
 #include "widgets/windowcontrols.h"
-#include "windows/gamewindow.h"
-#include "windows/settings.h"
 #include "windows/windowplacement.h"
 
 #include <QFrame>
@@ -40,7 +39,8 @@ constexpr int ControlFontSize = 11;
 
 } // namespace
 
-HighScoreWindow::HighScoreWindow(QWidget *parent) : QDialog(parent)
+HighScoreWindow::HighScoreWindow(Session &session, QWidget *parent)
+    : QDialog(parent), m_session(session)
 {
     setWindowTitle(QStringLiteral("Highest Score"));
     setFixedBorder(this, false);
@@ -92,12 +92,12 @@ void HighScoreWindow::hideScoreFields()
         control->hide();
 }
 
-void HighScoreWindow::enterRecordMode()
+void HighScoreWindow::enterRecordMode(qint32 score)
 {
     recordingNewHighScore = true;
-    theGameWindow->highestScoreAction->setEnabled(true);
-    holderEdit->setText(currentPlayerName);
-    setLabelText(newScoreLabel, theGameWindow->scoreLabel->text());
+    m_session.setRecordKnown(true);
+    holderEdit->setText(m_session.playerName());
+    setLabelText(newScoreLabel, QString::number(score));
     holderLabel->show();
     scoreLabel->show();
     newScoreLabel->show();
@@ -106,9 +106,9 @@ void HighScoreWindow::enterRecordMode()
 
 void HighScoreWindow::enterViewMode()
 {
-    setLabelText(holderLabel, highestScoreHolder);
+    setLabelText(holderLabel, m_session.recordHolder());
     holderLabel->show();
-    setLabelText(scoreLabel, QString::number(highestScore));
+    setLabelText(scoreLabel, QString::number(m_session.recordScore()));
     scoreLabel->show();
 }
 
@@ -121,7 +121,7 @@ void HighScoreWindow::showEvent(QShowEvent *event)
 
 void HighScoreWindow::prepareToShow()
 {
-    backgroundFill->setColors(gradientStartColor, gradientEndColor);
+    backgroundFill->setColors(m_session.startColor(), m_session.endColor());
     centerOnScreen(this);
 }
 
@@ -134,9 +134,9 @@ void HighScoreWindow::confirm()
         return;
     }
     runHandler([this] {
-        highestScoreHolder = holderEdit->text();
-        highestScore = parseIntegerText(newScoreLabel->text());
-        saveSettings();
+        m_session.setRecordHolder(holderEdit->text());
+        m_session.setRecordScore(parseIntegerText(newScoreLabel->text()));
+        saveSettings(m_session);
         close();
     });
 }

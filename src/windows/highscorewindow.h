@@ -7,19 +7,21 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Session;
 
 // True once enterRecordMode has prepared the Highest Score window to record a new highest score;
 // cleared whenever such a window is created.
 extern bool recordingNewHighScore;
 
 // The Highest Score window, one layout for two uses: record mode takes the holder's name for
-// the final score and saves it, view mode shows the holder and the score. Made for one showing.
+// the final score and saves it, view mode shows the holder and the score. Both go through the
+// session. Made for one showing.
 class HighScoreWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit HighScoreWindow(QWidget *parent = nullptr);
+    explicit HighScoreWindow(Session &session, QWidget *parent = nullptr);
 
     GradientFill *backgroundFill;
     QFrame *scorePanel;
@@ -29,7 +31,7 @@ public:
     QLineEdit *holderEdit;
     QPushButton *okButton;
 
-    void enterRecordMode();
+    void enterRecordMode(qint32 score);
     void enterViewMode();
     void confirm();
 
@@ -40,4 +42,6 @@ private:
     void createControls();
     void hideScoreFields();
     void prepareToShow();
+
+    Session &m_session;
 };

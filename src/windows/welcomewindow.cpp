@@ -3,18 +3,16 @@
 #include "base/color.h"
 #include "base/errors.h"
 #include "base/messageboxes.h"
-#include "game/gamestate.h"
 #include "players/playernamevalidator.h"
+#include "players/session.h"
+#include "players/settings.h"
 #include "players/settingslines.h"
-#include "players/settingslocation.h"
-#include "players/sharedstate.h"
 #include "widgets/accessiblerole.h"
 #include "widgets/fonts.h"
 #include "widgets/pixelratiowatcher.h"
 #include "widgets/scaledpicture.h"
 #include "widgets/windowcontrols.h"
 #include "windows/gamewindow.h"
-#include "windows/settings.h"
 #include "windows/windowplacement.h"
 
 #include <QComboBox>
@@ -26,8 +24,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
-
-WelcomeWindow *theWelcomeWindow = nullptr;
 
 namespace {
 
@@ -82,7 +78,8 @@ void endWithoutSaving()
 
 } // namespace
 
-WelcomeWindow::WelcomeWindow(QWidget *parent) : QWidget(parent)
+WelcomeWindow::WelcomeWindow(Session &session, QWidget *parent)
+    : QWidget(parent), m_session(session)
 {
     setAccessibleRole(staticMetaObject, QAccessible::Window);
     setWindowTitle(QStringLiteral("Welcome to Tovik v2!"));
@@ -92,7 +89,7 @@ WelcomeWindow::WelcomeWindow(QWidget *parent) : QWidget(parent)
     setBackgroundColor(this, Colors::White);
     createControls();
     connectControls();
-    locateSettingsFile();
+    showRoster();
 }
 
 void WelcomeWindow::createControls()
@@ -151,6 +148,7 @@ void WelcomeWindow::connectControls()
     connect(playButton, &QPushButton::clicked, this, &WelcomeWindow::play);
     connect(exitButton, &QPushButton::clicked, this, &WelcomeWindow::exitProgram);
     connect(cancelButton, &QPushButton::clicked, this, &WelcomeWindow::cancel);
+    connect(&m_session, &Session::rosterChanged, this, &WelcomeWindow::showRoster);
 }
 
 void WelcomeWindow::followGameWindow(const GameWindow *gameWindow)
@@ -160,9 +158,19 @@ void WelcomeWindow::followGameWindow(const GameWindow *gameWindow)
             [this](bool rolling) { playButton->setEnabled(!rolling); });
 }
 
-void WelcomeWindow::locateSettingsFile()
+// The roster only grows while the window lives: the names it does not list yet are appended, and
+// the first of them is offered as the chosen player.
+void WelcomeWindow::showRoster()
 {
-    settingsFilePath = settingsFileLocation();
+    const QStringList &roster = m_session.roster();
+    for (qsizetype name = playerList->count() - 1; name < roster.size(); ++name) {
+        playerList->addItem(roster[name]);
+        if (playerList->isHidden()) {
+            playerList->show();
+            chooseCaption->show();
+            playerList->setCurrentIndex(1);
+        }
+    }
 }
 
 void WelcomeWindow::showEvent(QShowEvent *event)
@@ -178,11 +186,11 @@ void WelcomeWindow::prepareToShow()
 {
     playerAccepted = false;
     centerOnScreen(this);
-    if (gameStarted) {
+    if (m_session.gameStarted()) {
         cancelButton->show();
         exitButton->hide();
     } else {
-        runHandler(loadSettings);
+        runHandler([this] { loadSettings(m_session); });
     }
 }
 
@@ -211,9 +219,9 @@ void WelcomeWindow::play()
     const QString typedName = withoutBlanks(nameEdit->text()).toString();
     const QString chosenName = typedName.isEmpty() ? playerList->currentText() : typedName;
 
-    if (gameStarted) {
+    if (m_session.gameStarted()) {
         const auto question
-                = chosenName == currentPlayerName ? SamePlayerQuestion : OtherPlayerQuestion;
+                = chosenName == m_session.playerName() ? SamePlayerQuestion : OtherPlayerQuestion;
         if (!MessageBoxes::askYesNo(this, QString::fromUtf16(Warning),
                                     QString::fromUtf16(question)))
             return;
@@ -226,12 +234,10 @@ void WelcomeWindow::play()
         return;
     }
 
-    currentPlayerName = chosenName;
-    if (!runHandler(saveSettings))
+    m_session.setPlayerName(chosenName);
+    if (!runHandler([this] { saveSettings(m_session); }))
         return;
-    theGameWindow->show();
-    hide();
-    theGameWindow->newGame();
+    Q_EMIT playRequested();
 }
 
 void WelcomeWindow::exitProgram()

@@ -8,16 +8,18 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Session;
 
 // The welcome window, where the player of the next game is picked from the roster or typed in.
 // It is the application's main window: it lives for the whole run, is hidden and shown again
-// rather than destroyed, and closing it ends the program without saving.
+// rather than destroyed, and closing it ends the program without saving. Its list shows the
+// session's roster, and a player it accepts becomes the session's current player.
 class WelcomeWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit WelcomeWindow(QWidget *parent = nullptr);
+    explicit WelcomeWindow(Session &session, QWidget *parent = nullptr);
 
     QLabel *splashImage;
     QFrame *choicePanel;
@@ -43,6 +45,10 @@ public:
     void exitProgram();
     void cancel();
 
+Q_SIGNALS:
+    // A player was accepted and the settings saved: the game window takes over.
+    void playRequested();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -51,10 +57,9 @@ protected:
 private:
     void createControls();
     void connectControls();
-    void locateSettingsFile();
+    void showRoster();
     void prepareToShow();
     void quitWithoutSaving();
-};
 
-// The welcome window, created first at start-up and alive for the whole run.
-extern WelcomeWindow *theWelcomeWindow;
+    Session &m_session;
+};

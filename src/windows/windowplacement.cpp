@@ -20,6 +20,14 @@ void centerOver(QWidget *window, const QRect &frame)
     window->move(bounds.topLeft());
 }
 
+void centerOverMainWindow(QWidget *window, const QWidget *mainWindow)
+{
+    if (mainWindow)
+        centerOver(window, mainWindow->frameGeometry());
+    else
+        centerOnScreen(window);
+}
+
 void setFixedBorder(QWidget *window, bool minimiseBox)
 {
     Qt::WindowFlags flags = window->windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint

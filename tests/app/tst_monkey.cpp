@@ -1,10 +1,10 @@
+#include "app/mainwindows.h"
 #include "app/startup.h"
 #include "base/errors.h"
 #include "game/random.h"
 #include "hangguard.h"
 #include "players/settingsfile.h"
 #include "players/settingslines.h"
-#include "players/sharedstate.h"
 #include "widgets/colorswatch.h"
 #include "widgets/linklabel.h"
 #include "widgets/transparentimage.h"
@@ -81,6 +81,8 @@ public:
     Monkey(std::uint32_t seed, int actions) : m_random(seed), m_budget(actions) { }
 
     void start() { QTimer::singleShot(0, this, &Monkey::act); }
+    // The run of the program that the next actions play in.
+    void playIn(MainWindows *windows) { m_windows = windows; }
     int done() const { return m_done; }
     const std::atomic<int> &progress() const { return m_done; }
     int mostTurns() const { return m_mostTurns; }
@@ -98,6 +100,8 @@ public:
 
 private:
     int chance(int n) { return m_random.next(n); }
+    GameWindow *gameWindow() const { return &m_windows->gameWindow(); }
+    WelcomeWindow *welcomeWindow() const { return &m_windows->welcomeWindow(); }
 
     void act()
     {
@@ -122,13 +126,13 @@ private:
         if (!window) {
             if (!m_playingThrough)
                 m_playingThrough = chance(PlayThroughOdds) == 0;
-            window = m_playingThrough && theGameWindow->isVisible() ? theGameWindow
-                                                                    : pickMainWindow();
+            window = m_playingThrough && gameWindow()->isVisible() ? gameWindow()
+                                                                   : pickMainWindow();
             if (!window)
                 return;
-            if (window == theGameWindow && (m_playingThrough || chance(3) != 0) && playMove())
+            if (window == gameWindow() && (m_playingThrough || chance(3) != 0) && playMove())
                 return;
-            if (window == theGameWindow && chance(12) == 0) {
+            if (window == gameWindow() && chance(12) == 0) {
                 useMenu();
                 return;
             }
@@ -145,7 +149,7 @@ private:
 
     void observeGame()
     {
-        const int turns = theGameWindow->game().turnsScored;
+        const int turns = gameWindow()->game().turnsScored;
         if (turns == TurnsPerGame && m_lastTurns != TurnsPerGame) {
             ++m_gamesEnded;
             m_playingThrough = false;
@@ -174,17 +178,17 @@ private:
     // takes a hundred passes of the loop, so a game played through turns the animation off first.
     bool playMove()
     {
-        if (m_playingThrough && theGameWindow->animationAction->isChecked()
-            && theGameWindow->optionsMenu->menuAction()->isEnabled()) {
-            theGameWindow->animationAction->trigger();
+        if (m_playingThrough && gameWindow()->animationAction->isChecked()
+            && gameWindow()->optionsMenu->menuAction()->isEnabled()) {
+            gameWindow()->animationAction->trigger();
             return true;
         }
         QList<QPushButton *> moves;
         if (chance(2) == 0) {
-            moves = {theGameWindow->rollButton, theGameWindow->newGameButton};
+            moves = {gameWindow()->rollButton, gameWindow()->newGameButton};
         } else {
             for (int category = 0; category < CategoryCount; ++category)
-                moves.append(theGameWindow->categoryButton(Category(category)));
+                moves.append(gameWindow()->categoryButton(Category(category)));
         }
         moves.removeIf([](const QPushButton *button) {
             return !button->isVisible() || !button->isEnabled();
@@ -209,7 +213,7 @@ private:
     {
         QList<QWidget *> shown;
         for (QWidget *window :
-             {static_cast<QWidget *>(theGameWindow), static_cast<QWidget *>(theWelcomeWindow)}) {
+             {static_cast<QWidget *>(gameWindow()), static_cast<QWidget *>(welcomeWindow())}) {
             if (window && window->isVisible())
                 shown.append(window);
         }
@@ -227,7 +231,7 @@ private:
         }
         QWidget *target = targets.isEmpty() ? window : targets.at(chance(int(targets.size())));
         // Leaving the program is rare, so that games get played between two starts.
-        if (target == theWelcomeWindow->exitButton && chance(50) != 0)
+        if (target == welcomeWindow()->exitButton && chance(50) != 0)
             return;
         const QPoint at(chance(qMax(1, target->width())), chance(qMax(1, target->height())));
         const int button = chance(10);
@@ -243,11 +247,11 @@ private:
     {
         QList<QAction *> usable;
         for (QMenu *menu :
-             {theGameWindow->gameMenu, theGameWindow->optionsMenu, theGameWindow->helpMenu}) {
+             {gameWindow()->gameMenu, gameWindow()->optionsMenu, gameWindow()->helpMenu}) {
             if (!menu->menuAction()->isEnabled())
                 continue;
             for (QAction *action : menu->actions()) {
-                if (action->isEnabled() && (action != theGameWindow->exitAction || chance(50) == 0))
+                if (action->isEnabled() && (action != gameWindow()->exitAction || chance(50) == 0))
                     usable.append(action);
             }
         }
@@ -265,10 +269,10 @@ private:
             noteErrorBox(modal);
             modal->close();
         } else {
-            if (theGameWindow->isVisible() && !theGameWindow->isRolling())
-                theGameWindow->close();
-            else if (!theGameWindow->isVisible())
-                theWelcomeWindow->exitButton->click();
+            if (gameWindow()->isVisible() && !gameWindow()->isRolling())
+                gameWindow()->close();
+            else if (!gameWindow()->isVisible())
+                welcomeWindow()->exitButton->click();
         }
         QTimer::singleShot(0, this, &Monkey::endProgram);
     }
@@ -282,6 +286,7 @@ private:
     int m_recordWindows = 0;
     bool m_playingThrough = false;
     QPointer<HighScoreWindow> m_lastRecordWindow;
+    MainWindows *m_windows = nullptr;
     QString m_fault;
 };
 
@@ -359,14 +364,19 @@ void TestMonkey::programSurvivesRandomInput()
     monkey.start();
     int runs = 0;
     while (!monkey.finished()) {
-        createMainWindows();
-        settingsFilePath = dir.filePath(QStringLiteral("settings.cfg"));
-        processRandom().setSeed(seed + std::uint32_t(runs));
-        runMainWindows();
+        const QString settingsPath = dir.filePath(QStringLiteral("settings.cfg"));
+        {
+            MainWindows windows;
+            windows.session().setSettingsPath(settingsPath);
+            monkey.playIn(&windows);
+            processRandom().setSeed(seed + std::uint32_t(runs));
+            runMainWindows(windows);
+            monkey.playIn(nullptr);
+        }
         ++runs;
         QVERIFY2(monkey.fault().isEmpty(),
                  qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(monkey.fault())));
-        QVERIFY2(runHandler([&] { loadSettingsFile(settingsFilePath); }),
+        QVERIFY2(runHandler([&] { loadSettingsFile(settingsPath); }),
                  qPrintable(QStringLiteral("settings.cfg does not load after run %1 with seed %2")
                                     .arg(runs)
                                     .arg(seed)));

@@ -107,23 +107,23 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen_data()
 void TestScaledScreens::gameWindowIsDrawnForItsScreen()
 {
     QFETCH(bool, moved);
-    theGameWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(theGameWindow));
-    theGameWindow->die1->setPicture(theGameWindow->dieFaceImages.Picture(4));
+    m_program.gameWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_program.gameWindow()));
+    m_program.gameWindow()->die1->setPicture(m_program.gameWindow()->dieFaceImages.Picture(4));
     if (moved) {
         QScreen *other = QGuiApplication::screens().value(1);
         QVERIFY2(other && !qFuzzyCompare(other->devicePixelRatio(), m_ratio),
                  "run with a second screen of another scale");
-        theGameWindow->windowHandle()->setScreen(other);
-        QTRY_COMPARE(theGameWindow->devicePixelRatio(), other->devicePixelRatio());
+        m_program.gameWindow()->windowHandle()->setScreen(other);
+        QTRY_COMPARE(m_program.gameWindow()->devicePixelRatio(), other->devicePixelRatio());
         // The window's face may change with the scale, and the menu bar's height with it.
-        QTRY_COMPARE(theGameWindow->menuBar()->height(),
-                     theGameWindow->menuBar()->sizeHint().height());
+        QTRY_COMPARE(m_program.gameWindow()->menuBar()->height(),
+                     m_program.gameWindow()->menuBar()->sizeHint().height());
     }
-    const qreal ratio = theGameWindow->devicePixelRatio();
+    const qreal ratio = m_program.gameWindow()->devicePixelRatio();
     const bool unscaled = qFuzzyCompare(ratio, 1.0);
 
-    const QImage die = deviceImage(theGameWindow->die1)
+    const QImage die = deviceImage(m_program.gameWindow()->die1)
                                .copy(QRect(QPoint(0, 0), (QSizeF(96, 96) * ratio).toSize()));
     const double share = shareUnlikeEnlarged(die, QStringLiteral(":/dice/face5.bmp"), KeyRed);
     QVERIFY2(unscaled ? share == 0.0 : share > SharpShare, qPrintable(QString::number(share)));
@@ -131,7 +131,7 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen()
     for (const QPoint corner : {QPoint(0, 0), QPoint(die.width() - 1, die.height() - 1)})
         QCOMPARE(die.pixel(corner), qRgb(0, 0, 0));
 
-    QMenuBar *menuBar = theGameWindow->menuBar();
+    QMenuBar *menuBar = m_program.gameWindow()->menuBar();
     QCOMPARE(QFontInfo(menuBar->font()).family() == QStringLiteral("MS Sans Serif"), unscaled);
     const QRectF ink = QFontMetricsF(menuBar->font()).tightBoundingRect(QStringLiteral("GOHp"));
     const int shown = inkHeight(deviceImage(menuBar));
@@ -142,9 +142,9 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen()
 
 void TestScaledScreens::splashIsDrawnForTheScreen()
 {
-    theWelcomeWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(theWelcomeWindow));
-    const QImage splash = theWelcomeWindow->splashImage->pixmap().toImage();
+    m_program.welcomeWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_program.welcomeWindow()));
+    const QImage splash = m_program.welcomeWindow()->splashImage->pixmap().toImage();
     QCOMPARE(splash.size(), (QSizeF(600, 400) * m_ratio).toSize());
     const double share = shareUnlikeEnlarged(splash, QStringLiteral(":/splash/splash.png"), 0);
     QVERIFY2(share > SharpShare, qPrintable(QString::number(share)));

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 #include "game/gamestate.h"
 #include "messageboxanswers.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "programfixture.h"
 #include "testfiles.h"
 #include "windows/gamewindow.h"
@@ -78,17 +78,17 @@ int TestStartup::runLoop(const std::function<void()> &steps)
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(LoopLeftByTheGuard); });
     guard.start(HangGuard);
-    QTimer::singleShot(0, theWelcomeWindow, steps);
+    QTimer::singleShot(0, m_program.welcomeWindow(), steps);
     return QCoreApplication::exec();
 }
 
 void TestStartup::startGameAs(const QString &name)
 {
-    settingsFilePath = m_program.filePath(u"settings.cfg"_s);
-    theWelcomeWindow->show();
-    theWelcomeWindow->nameEdit->setText(name);
-    theWelcomeWindow->playButton->click();
-    QVERIFY(theGameWindow->isVisible());
+    m_program.session().setSettingsPath(m_program.filePath(u"settings.cfg"_s));
+    m_program.welcomeWindow()->show();
+    m_program.welcomeWindow()->nameEdit->setText(name);
+    m_program.welcomeWindow()->playButton->click();
+    QVERIFY(m_program.gameWindow()->isVisible());
 }
 
 void TestStartup::applicationIsNamedTovikAndOutlivesItsWindows()
@@ -103,9 +103,9 @@ void TestStartup::welcomeWindowComesFirstAndTheGameWindowHidden()
 {
     QCOMPARE(m_program.settingsPathAtStart(),
              QCoreApplication::applicationDirPath() + u"/settings.cfg"_s);
-    QVERIFY(!theWelcomeWindow->isVisible());
-    QVERIFY(!theGameWindow->isVisible());
-    QVERIFY(!gameStarted);
+    QVERIFY(!m_program.welcomeWindow()->isVisible());
+    QVERIFY(!m_program.gameWindow()->isVisible());
+    QVERIFY(!m_program.session().gameStarted());
 }
 
 void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving_data()
@@ -125,37 +125,37 @@ void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving()
 
     QByteArray before;
     const int status = runLoop([&] {
-        settingsFilePath = m_program.filePath(u"settings.cfg"_s);
+        m_program.session().setSettingsPath(m_program.filePath(u"settings.cfg"_s));
         if (duringAGame) {
             startGameAs(u"Ann"_s);
-            theGameWindow->animationAction->trigger();
-            theGameWindow->differentPlayerAction->trigger();
+            m_program.gameWindow()->animationAction->trigger();
+            m_program.gameWindow()->differentPlayerAction->trigger();
         } else {
-            theWelcomeWindow->show();
+            m_program.welcomeWindow()->show();
         }
-        before = fileContents(settingsFilePath);
+        before = fileContents(m_program.session().settingsPath());
         if (closeBox)
-            theWelcomeWindow->close();
+            m_program.welcomeWindow()->close();
         else
-            theWelcomeWindow->exitButton->click();
+            m_program.welcomeWindow()->exitButton->click();
     });
     QCOMPARE(status, 0);
-    QCOMPARE(fileContents(settingsFilePath), before);
-    QCOMPARE(theGameWindow->isVisible(), duringAGame);
+    QCOMPARE(fileContents(m_program.session().settingsPath()), before);
+    QCOMPARE(m_program.gameWindow()->isVisible(), duringAGame);
 }
 
 void TestStartup::closingTheGameWindowSavesAndEnds()
 {
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        theGameWindow->animationAction->trigger();
-        theGameWindow->differentPlayerAction->trigger();
-        theGameWindow->exitAction->trigger();
+        m_program.gameWindow()->animationAction->trigger();
+        m_program.gameWindow()->differentPlayerAction->trigger();
+        m_program.gameWindow()->exitAction->trigger();
     });
     QCOMPARE(status, 0);
-    QCOMPARE(fileContents(settingsFilePath),
+    QCOMPARE(fileContents(m_program.session().settingsPath()),
              "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
-    QVERIFY(!theGameWindow->isVisible());
+    QVERIFY(!m_program.gameWindow()->isVisible());
 }
 
 void TestStartup::closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt()
@@ -164,19 +164,20 @@ void TestStartup::closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt()
     bool rollRanToItsEnd = false;
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        theGameWindow->animationAction->trigger();
-        QTimer::singleShot(0, theGameWindow, [&] {
-            theGameWindow->close();
-            savedWhileRolling = fileContents(settingsFilePath);
+        m_program.gameWindow()->animationAction->trigger();
+        QTimer::singleShot(0, m_program.gameWindow(), [&] {
+            m_program.gameWindow()->close();
+            savedWhileRolling = fileContents(m_program.session().settingsPath());
         });
-        const int changesBefore = theGameWindow->diceDisplay().faceChanges();
-        theGameWindow->rollButton->click();
-        rollRanToItsEnd = theGameWindow->diceDisplay().faceChanges() - changesBefore == 152;
+        const int changesBefore = m_program.gameWindow()->diceDisplay().faceChanges();
+        m_program.gameWindow()->rollButton->click();
+        rollRanToItsEnd
+                = m_program.gameWindow()->diceDisplay().faceChanges() - changesBefore == 152;
     });
     QCOMPARE(status, 0);
     QCOMPARE(savedWhileRolling, "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n");
     QVERIFY(rollRanToItsEnd);
-    QVERIFY(!theGameWindow->isVisible());
+    QVERIFY(!m_program.gameWindow()->isVisible());
 }
 
 void TestStartup::failedSaveKeepsTheGameWindowOpen()
@@ -184,19 +185,20 @@ void TestStartup::failedSaveKeepsTheGameWindowOpen()
     const MessageBoxAnswers answers({u"OK"_s});
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        theGameWindow->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(theGameWindow));
+        m_program.gameWindow()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_program.gameWindow()));
         // A path through a regular file cannot be written, even by root.
-        settingsFilePath += u"/settings.cfg"_s;
-        theGameWindow->close();
-        QVERIFY(theGameWindow->isVisible());
+        m_program.session().setSettingsPath(m_program.session().settingsPath()
+                                            + u"/settings.cfg"_s);
+        m_program.gameWindow()->close();
+        QVERIFY(m_program.gameWindow()->isVisible());
         QCoreApplication::exit(LoopLeftByTheGuard + 1);
     });
     QCOMPARE(status, LoopLeftByTheGuard + 1);
     QCOMPARE(answers.boxes().size(), 1);
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
-    QCOMPARE(answers.boxes().constFirst().parent, theGameWindow);
+    QCOMPARE(answers.boxes().constFirst().parent, m_program.gameWindow());
 }
 
 void TestStartup::requestToEndClosesAsTheCloseBoxDoes_data()
@@ -218,22 +220,23 @@ void TestStartup::requestToEndClosesAsTheCloseBoxDoes()
     const int status = runLoop([&] {
         if (duringAGame) {
             startGameAs(u"Ann"_s);
-            theGameWindow->animationAction->trigger();
+            m_program.gameWindow()->animationAction->trigger();
         } else {
-            settingsFilePath = m_program.filePath(u"settings.cfg"_s);
-            theWelcomeWindow->show();
+            m_program.session().setSettingsPath(m_program.filePath(u"settings.cfg"_s));
+            m_program.welcomeWindow()->show();
         }
-        before = fileContents(settingsFilePath);
+        before = fileContents(m_program.session().settingsPath());
         if (dialogOpen) {
-            QTimer::singleShot(0, theGameWindow, closeAsTheCloseBoxDoes);
-            theGameWindow->colorsAction->trigger();
+            QTimer::singleShot(0, m_program.gameWindow(),
+                               [this] { m_program.windows().closeAsTheCloseBoxDoes(); });
+            m_program.gameWindow()->colorsAction->trigger();
         } else {
-            closeAsTheCloseBoxDoes();
+            m_program.windows().closeAsTheCloseBoxDoes();
         }
     });
     QCOMPARE(status, 0);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(fileContents(settingsFilePath),
+    QCOMPARE(fileContents(m_program.session().settingsPath()),
              duringAGame ? "color1=clAqua\r\ncolor2=clBlue\r\nanimation=1\r\nname=Ann\r\n"
                          : before);
 }

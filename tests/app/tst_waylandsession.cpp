@@ -39,11 +39,11 @@ void TestWaylandSession::initTestCase()
 void TestWaylandSession::init()
 {
     m_program.start();
-    theWelcomeWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(theWelcomeWindow));
-    theWelcomeWindow->nameEdit->setText(QStringLiteral("Ann"));
-    theWelcomeWindow->playButton->click();
-    QVERIFY(QTest::qWaitForWindowExposed(theGameWindow));
+    m_program.welcomeWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_program.welcomeWindow()));
+    m_program.welcomeWindow()->nameEdit->setText(QStringLiteral("Ann"));
+    m_program.welcomeWindow()->playButton->click();
+    QVERIFY(QTest::qWaitForWindowExposed(m_program.gameWindow()));
 }
 
 void TestWaylandSession::cleanup()
@@ -60,23 +60,23 @@ void TestWaylandSession::aboutWindowOpensOverTheGameWindow()
         exposed = QTest::qWaitForWindowExposed(window);
         window->reject();
     });
-    theGameWindow->aboutAction->trigger();
+    m_program.gameWindow()->aboutAction->trigger();
     QVERIFY(answer.answered());
     QVERIFY(exposed);
-    QCOMPARE(transientParent, theGameWindow->windowHandle());
+    QCOMPARE(transientParent, m_program.gameWindow()->windowHandle());
 }
 
 // Qt's own title bar here offers maximise even to a fixed-size window.
 void TestWaylandSession::gameWindowCannotBeMaximised()
 {
-    const QSize size = theGameWindow->size();
-    QSignalSpy states(theGameWindow->windowHandle(), &QWindow::windowStateChanged);
-    theGameWindow->windowHandle()->showMaximized();
+    const QSize size = m_program.gameWindow()->size();
+    QSignalSpy states(m_program.gameWindow()->windowHandle(), &QWindow::windowStateChanged);
+    m_program.gameWindow()->windowHandle()->showMaximized();
     // The compositor answers the request first; the window then leaves the state at once.
     QTRY_VERIFY(states.contains(QVariantList {QVariant::fromValue(Qt::WindowMaximized)}));
-    QTRY_COMPARE(theGameWindow->windowHandle()->windowState(), Qt::WindowNoState);
-    QVERIFY(!theGameWindow->isMaximized());
-    QCOMPARE(theGameWindow->size(), size);
+    QTRY_COMPARE(m_program.gameWindow()->windowHandle()->windowState(), Qt::WindowNoState);
+    QVERIFY(!m_program.gameWindow()->isMaximized());
+    QCOMPARE(m_program.gameWindow()->size(), size);
 }
 
 QTEST_MAIN(TestWaylandSession)

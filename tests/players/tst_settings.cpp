@@ -1,9 +1,9 @@
 #include "base/errors.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
+#include "players/settings.h"
 #include "programfixture.h"
 #include "testfiles.h"
 #include "windows/gamewindow.h"
-#include "windows/settings.h"
 #include "windows/welcomewindow.h"
 
 #include <QAction>
@@ -17,14 +17,6 @@ namespace {
 
 const QByteArray BobsFile = "color1=clRed\r\ncolor2=clNavy\r\nanimation=1\r\nname=Bob\r\n"
                             "name=Ann\r\nhname=Bob\r\nhscore=312\r\n";
-
-QStringList rosterItems()
-{
-    QStringList items;
-    for (int item = 1; item < theWelcomeWindow->playerList->count(); ++item)
-        items.append(theWelcomeWindow->playerList->itemText(item));
-    return items;
-}
 
 } // namespace
 
@@ -47,9 +39,19 @@ private Q_SLOTS:
     void unwritableDefaultFileRaisesAndSetsNothing();
 
 private:
+    QStringList rosterItems();
 
     ProgramFixture m_program;
 };
+
+// The roster as the welcome window's list shows it, after its "New Player" item.
+QStringList TestSettings::rosterItems()
+{
+    QStringList items;
+    for (int item = 1; item < m_program.welcomeWindow()->playerList->count(); ++item)
+        items.append(m_program.welcomeWindow()->playerList->itemText(item));
+    return items;
+}
 
 void TestSettings::init()
 {
@@ -63,42 +65,43 @@ void TestSettings::cleanup()
 
 void TestSettings::missingFileIsCreatedWithTheThreeDefaultLines()
 {
-    loadSettings();
-    QCOMPARE(fileContents(settingsFilePath), "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
-    QCOMPARE(gradientStartColor, Colors::Aqua);
-    QCOMPARE(gradientEndColor, Colors::Blue);
-    QVERIFY(!theGameWindow->animationAction->isChecked());
-    QVERIFY(theWelcomeWindow->playerList->isHidden());
-    QVERIFY(theWelcomeWindow->chooseCaption->isHidden());
-    QVERIFY(!theGameWindow->highestScoreAction->isEnabled());
-    QCOMPARE(highestScore, 0);
+    loadSettings(m_program.session());
+    QCOMPARE(fileContents(m_program.session().settingsPath()),
+             "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
+    QCOMPARE(m_program.session().startColor(), Colors::Aqua);
+    QCOMPARE(m_program.session().endColor(), Colors::Blue);
+    QVERIFY(!m_program.gameWindow()->animationAction->isChecked());
+    QVERIFY(m_program.welcomeWindow()->playerList->isHidden());
+    QVERIFY(m_program.welcomeWindow()->chooseCaption->isHidden());
+    QVERIFY(!m_program.gameWindow()->highestScoreAction->isEnabled());
+    QCOMPARE(m_program.session().recordScore(), 0);
 }
 
 void TestSettings::defaultFileLeavesTheAnimationSwitchAlone()
 {
-    theGameWindow->animationAction->setChecked(true);
-    loadSettings();
-    QVERIFY(theGameWindow->animationAction->isChecked());
+    m_program.gameWindow()->animationAction->setChecked(true);
+    loadSettings(m_program.session());
+    QVERIFY(m_program.gameWindow()->animationAction->isChecked());
 }
 
 void TestSettings::savedFileLoadsIntoTheWindowsAndSavesUnchanged()
 {
-    writeFileContents(settingsFilePath, BobsFile);
-    loadSettings();
-    QCOMPARE(gradientStartColor, Colors::Red);
-    QCOMPARE(gradientEndColor, Colors::Navy);
-    QVERIFY(theGameWindow->animationAction->isChecked());
+    writeFileContents(m_program.session().settingsPath(), BobsFile);
+    loadSettings(m_program.session());
+    QCOMPARE(m_program.session().startColor(), Colors::Red);
+    QCOMPARE(m_program.session().endColor(), Colors::Navy);
+    QVERIFY(m_program.gameWindow()->animationAction->isChecked());
     QCOMPARE(rosterItems(), QStringList({u"Bob"_s, u"Ann"_s}));
-    QVERIFY(!theWelcomeWindow->playerList->isHidden());
-    QVERIFY(!theWelcomeWindow->chooseCaption->isHidden());
-    QCOMPARE(theWelcomeWindow->playerList->currentIndex(), 1);
-    QCOMPARE(highestScoreHolder, u"Bob"_s);
-    QCOMPARE(highestScore, 312);
-    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
+    QVERIFY(!m_program.welcomeWindow()->playerList->isHidden());
+    QVERIFY(!m_program.welcomeWindow()->chooseCaption->isHidden());
+    QCOMPARE(m_program.welcomeWindow()->playerList->currentIndex(), 1);
+    QCOMPARE(m_program.session().recordHolder(), u"Bob"_s);
+    QCOMPARE(m_program.session().recordScore(), 312);
+    QVERIFY(m_program.gameWindow()->highestScoreAction->isEnabled());
 
-    currentPlayerName = u"Bob"_s;
-    saveSettings();
-    QCOMPARE(fileContents(settingsFilePath), BobsFile);
+    m_program.session().setPlayerName(u"Bob"_s);
+    saveSettings(m_program.session());
+    QCOMPARE(fileContents(m_program.session().settingsPath()), BobsFile);
 }
 
 void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst_data()
@@ -119,43 +122,43 @@ void TestSettings::rosterIsWrittenWithTheCurrentPlayerFirst()
     QFETCH(QString, player);
     QFETCH(QByteArray, nameLines);
 
-    writeFileContents(settingsFilePath,
+    writeFileContents(m_program.session().settingsPath(),
                       "name=Ann\r\nname=Bob\r\nname=Cy\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
-    loadSettings();
-    currentPlayerName = player;
-    saveSettings();
-    QCOMPARE(fileContents(settingsFilePath),
+    loadSettings(m_program.session());
+    m_program.session().setPlayerName(player);
+    saveSettings(m_program.session());
+    QCOMPARE(fileContents(m_program.session().settingsPath()),
              "color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\n" + nameLines);
 }
 
 void TestSettings::malformedNumberSkipsOnlyItsLine()
 {
-    writeFileContents(settingsFilePath,
+    writeFileContents(m_program.session().settingsPath(),
                       "hscore=500\r\nname=Ann\r\ncolor2=clLime\r\ncolor1=255 \r\n"
                       "name=Bob\r\ncolor2=clRed\r\nhscore=12x\r\nanimation=1\r\n");
     try {
-        loadSettings();
+        loadSettings(m_program.session());
         QFAIL("the malformed colour was accepted");
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(), u"'255 ' is not a valid integer value"_s);
     }
     QCOMPARE(rosterItems(), QStringList({u"Ann"_s, u"Bob"_s}));
-    QCOMPARE(theWelcomeWindow->playerList->currentIndex(), 1);
-    QCOMPARE(gradientStartColor, Colors::Black);
-    QCOMPARE(gradientEndColor, Colors::Red);
-    QVERIFY(theGameWindow->animationAction->isChecked());
+    QCOMPARE(m_program.welcomeWindow()->playerList->currentIndex(), 1);
+    QCOMPARE(m_program.session().startColor(), Colors::Black);
+    QCOMPARE(m_program.session().endColor(), Colors::Red);
+    QVERIFY(m_program.gameWindow()->animationAction->isChecked());
     // The last step, which drops a score without a holder, still runs.
-    QCOMPARE(highestScore, 0);
-    QVERIFY(!theGameWindow->highestScoreAction->isEnabled());
+    QCOMPARE(m_program.session().recordScore(), 0);
+    QVERIFY(!m_program.gameWindow()->highestScoreAction->isEnabled());
 }
 
 void TestSettings::hugeMalformedLineIsQuotedShort()
 {
     const QByteArray fiftyMegabytes(50 << 20, '7');
-    writeFileContents(settingsFilePath,
+    writeFileContents(m_program.session().settingsPath(),
                       "name=Ann\r\ncolor1=" + fiftyMegabytes + "\r\nname=Bob\r\n");
     try {
-        loadSettings();
+        loadSettings(m_program.session());
         QFAIL("the malformed colour was accepted");
     } catch (const ConversionError &error) {
         QCOMPARE(error.message(),
@@ -166,28 +169,28 @@ void TestSettings::hugeMalformedLineIsQuotedShort()
 
 void TestSettings::emptyFileSetsNothingAndStaysEmpty()
 {
-    writeFileContents(settingsFilePath, {});
-    loadSettings();
-    QCOMPARE(gradientStartColor, Colors::Black);
-    QCOMPARE(gradientEndColor, Colors::Black);
-    QVERIFY(!theGameWindow->animationAction->isChecked());
-    QVERIFY(theWelcomeWindow->playerList->isHidden());
-    QVERIFY(!theGameWindow->highestScoreAction->isEnabled());
-    QVERIFY(QFile::exists(settingsFilePath));
-    QCOMPARE(fileContents(settingsFilePath), QByteArray());
+    writeFileContents(m_program.session().settingsPath(), {});
+    loadSettings(m_program.session());
+    QCOMPARE(m_program.session().startColor(), Colors::Black);
+    QCOMPARE(m_program.session().endColor(), Colors::Black);
+    QVERIFY(!m_program.gameWindow()->animationAction->isChecked());
+    QVERIFY(m_program.welcomeWindow()->playerList->isHidden());
+    QVERIFY(!m_program.gameWindow()->highestScoreAction->isEnabled());
+    QVERIFY(QFile::exists(m_program.session().settingsPath()));
+    QCOMPARE(fileContents(m_program.session().settingsPath()), QByteArray());
 }
 
 void TestSettings::unwritableDefaultFileRaisesAndSetsNothing()
 {
     // A path through a regular file cannot be created, even by root.
     const QString blocker = m_program.filePath(u"file"_s);
-    writeFileContents(settingsFilePath, {});
-    QVERIFY(QFile::rename(settingsFilePath, blocker));
-    settingsFilePath = blocker + u"/settings.cfg"_s;
+    writeFileContents(m_program.session().settingsPath(), {});
+    QVERIFY(QFile::rename(m_program.session().settingsPath(), blocker));
+    m_program.session().setSettingsPath(blocker + u"/settings.cfg"_s);
 
-    QVERIFY_THROWS_EXCEPTION(InOutError, loadSettings());
-    QCOMPARE(gradientStartColor, Colors::Black);
-    QCOMPARE(gradientEndColor, Colors::Black);
+    QVERIFY_THROWS_EXCEPTION(InOutError, loadSettings(m_program.session()));
+    QCOMPARE(m_program.session().startColor(), Colors::Black);
+    QCOMPARE(m_program.session().endColor(), Colors::Black);
 }
 
 QTEST_MAIN(TestSettings)

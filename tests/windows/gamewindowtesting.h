@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/random.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/announcer.h"
 #include "widgets/dieface.h"
 #include "windows/gamewindow.h"
@@ -81,19 +81,18 @@ protected:
     void start()
     {
         RollPacing::setEnabled(false);
-        currentPlayerName = QStringLiteral("Ann");
-        highestScore = 1000000; // games end without a record unless a test asks for one
-        gradientStartColor = Colors::Aqua;
-        gradientEndColor = Colors::Blue;
-        m_form = std::make_unique<GameWindow>();
-        theGameWindow = m_form.get();
+        m_session = std::make_unique<Session>();
+        m_session->setPlayerName(QStringLiteral("Ann"));
+        m_session->setRecordScore(1000000); // games end without a record unless a test asks for one
+        m_session->setColors(Colors::Aqua, Colors::Blue);
+        m_form = std::make_unique<GameWindow>(*m_session);
         m_form->show();
     }
 
     void stop()
     {
-        theGameWindow = nullptr;
         m_form.reset();
+        m_session.reset();
     }
 
     void roll(const Dice &wanted)
@@ -166,5 +165,6 @@ protected:
         }
     }
 
+    std::unique_ptr<Session> m_session;
     std::unique_ptr<GameWindow> m_form;
 };

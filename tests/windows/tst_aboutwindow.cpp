@@ -1,4 +1,4 @@
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "urlrecorder.h"
 #include "widgets/linklabel.h"
 #include "windows/aboutwindow.h"
@@ -28,6 +28,7 @@ private Q_SLOTS:
 
 private:
     UrlRecorder m_desktop;
+    Session m_session;
 };
 
 void TestAboutWindow::init()
@@ -43,7 +44,7 @@ void TestAboutWindow::cleanup()
 
 void TestAboutWindow::everyLineFitsInsideThePanel()
 {
-    AboutWindow window;
+    AboutWindow window(m_session);
     window.show();
 
     QCOMPARE(window.size(), QSize(400, 225));
@@ -66,7 +67,7 @@ void TestAboutWindow::linkOpensItsOwnAddressAndTurnsTeal()
 {
     QFETCH(bool, first);
 
-    AboutWindow window;
+    AboutWindow window(m_session);
     window.show();
     LinkLabel *link = first ? window.makerLink : window.linuxLink;
     LinkLabel *other = first ? window.linuxLink : window.makerLink;
@@ -88,14 +89,14 @@ void TestAboutWindow::failedOpenDisablesThatLinkForThisShowingOnly()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     {
-        AboutWindow window;
+        AboutWindow window(m_session);
         window.show();
         QTest::mouseClick(window.makerLink, Qt::LeftButton);
         QVERIFY(!window.makerLink->isEnabled());
         QVERIFY(window.linuxLink->isEnabled());
     }
 
-    AboutWindow next;
+    AboutWindow next(m_session);
     next.show();
     QVERIFY(next.makerLink->isEnabled());
     QCOMPARE(next.makerLink->fontColor(), Colors::Aqua);
@@ -106,9 +107,8 @@ void TestAboutWindow::backgroundShowsTheColourPair()
     QFETCH(Color, start);
     QFETCH(Color, end);
 
-    gradientStartColor = start;
-    gradientEndColor = end;
-    AboutWindow window;
+    m_session.setColors(start, end);
+    AboutWindow window(m_session);
     window.show();
     verifyBackground(&window, start, end);
 }

@@ -1,4 +1,4 @@
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/colorswatch.h"
 #include "widgets/gradient.h"
 #include "widgets/gradientfill.h"
@@ -38,40 +38,38 @@ private Q_SLOTS:
     void enterOnARadioButtonNeitherAppliesNorCloses();
 
 private:
-    static void useColours(Color start, Color end);
-    static void verifyGameWindowColours(Color start, Color end);
+    void useColours(Color start, Color end);
+    void verifyGameWindowColours(Color start, Color end);
     static void pick(ColorSwatch *swatch, Color color, bool confirm = true);
 
+    std::unique_ptr<Session> m_session;
     std::unique_ptr<GameWindow> m_gameWindow;
 };
 
 void TestColorSchemeDialog::init()
 {
-    m_gameWindow = std::make_unique<GameWindow>();
-    theGameWindow = m_gameWindow.get();
+    m_session = std::make_unique<Session>();
+    m_gameWindow = std::make_unique<GameWindow>(*m_session);
     useColours(Colors::Red, Colors::Lime);
 }
 
 void TestColorSchemeDialog::cleanup()
 {
-    theGameWindow = nullptr;
     m_gameWindow.reset();
+    m_session.reset();
 }
 
 void TestColorSchemeDialog::useColours(Color start, Color end)
 {
-    gradientStartColor = start;
-    gradientEndColor = end;
-    theGameWindow->backgroundFill->gradient()->setColor(start);
-    theGameWindow->backgroundFill->gradient()->setEndColor(end);
+    m_session->setColors(start, end);
 }
 
 void TestColorSchemeDialog::verifyGameWindowColours(Color start, Color end)
 {
-    QCOMPARE(theGameWindow->backgroundFill->gradient()->color(), start);
-    QCOMPARE(theGameWindow->backgroundFill->gradient()->endColor(), end);
-    QCOMPARE(gradientStartColor, start);
-    QCOMPARE(gradientEndColor, end);
+    QCOMPARE(m_gameWindow->backgroundFill->gradient()->color(), start);
+    QCOMPARE(m_gameWindow->backgroundFill->gradient()->endColor(), end);
+    QCOMPARE(m_session->startColor(), start);
+    QCOMPARE(m_session->endColor(), end);
 }
 
 // Clicks the swatch and answers the colour picker, which must open with the swatch's colour.
@@ -95,7 +93,7 @@ void TestColorSchemeDialog::openingFollowsTheGameWindow()
     QFETCH(Color, end);
 
     useColours(start, end);
-    ColorSchemeDialog dialog;
+    ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
 
     const bool solid = start == end;
@@ -123,7 +121,7 @@ void TestColorSchemeDialog::openingFollowsTheGameWindow()
 
 void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()
 {
-    ColorSchemeDialog dialog;
+    ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
 
     QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
@@ -156,7 +154,7 @@ void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly()
     QFETCH(Color, previewStart);
     QFETCH(Color, previewEnd);
 
-    ColorSchemeDialog dialog;
+    ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
     ColorSwatch *swatch = first ? dialog.startSwatch : dialog.endSwatch;
     pick(swatch, Picked, confirm);
@@ -179,7 +177,7 @@ void TestColorSchemeDialog::okAppliesTheChoice()
 {
     QFETCH(bool, solid);
 
-    ColorSchemeDialog dialog;
+    ColorSchemeDialog dialog(*m_session, nullptr);
     ModalAnswer<ColorSchemeDialog> answer([&](ColorSchemeDialog *shown) {
         pick(shown->startSwatch, Picked);
         if (solid)
@@ -190,7 +188,7 @@ void TestColorSchemeDialog::okAppliesTheChoice()
 
     QVERIFY(answer.answered());
     verifyGameWindowColours(Picked, solid ? Picked : Colors::Lime);
-    ColorSchemeDialog next;
+    ColorSchemeDialog next(*m_session, nullptr);
     next.show();
     QCOMPARE(next.solidButton->isChecked(), solid);
 }
@@ -206,7 +204,7 @@ void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing()
 {
     QFETCH(bool, closeBox);
 
-    ColorSchemeDialog dialog;
+    ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
     pick(dialog.startSwatch, Picked);
     QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
@@ -222,7 +220,7 @@ void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing()
 void TestColorSchemeDialog::systemColoursAndNoColourPaint()
 {
     useColours(Colors::ButtonFace, Colors::NoColor);
-    ColorSchemeDialog dialog;
+    ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
 
     QCOMPARE(shownColumn(dialog.startSwatch, 0).first(), colorToRgb(Colors::ButtonFace));
@@ -232,7 +230,7 @@ void TestColorSchemeDialog::systemColoursAndNoColourPaint()
 
 void TestColorSchemeDialog::enterOnARadioButtonNeitherAppliesNorCloses()
 {
-    ColorSchemeDialog dialog;
+    ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
     pick(dialog.startSwatch, Picked);
     dialog.solidButton->setFocus();

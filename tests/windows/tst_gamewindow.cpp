@@ -115,7 +115,7 @@ void TestGameWindow::backgroundIsBandedFromAquaToBlue()
 // capitals stand on the baseline 27 pixels down.
 void TestGameWindow::cpuStandsOnTheBaselineOfItsLayout()
 {
-    const QImage image = theGameWindow->commentatorLabel->grab().toImage();
+    const QImage image = m_form->commentatorLabel->grab().toImage();
     int lowestInkedRow = -1;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

@@ -190,13 +190,13 @@ void TestGameWindowAccess::screenReadersHearTheDiceAndTheLabels()
 
 void TestGameWindowAccess::commentatorShowsANameAsTypedNotAsMarkup()
 {
-    currentPlayerName = QStringLiteral("<b>Al</b>");
+    m_session->setPlayerName(QStringLiteral("<b>Al</b>"));
     std::uint32_t seed = 0;
     while (RandomGenerator(seed).next(3) == 0) // the one welcome without the name
         ++seed;
     processRandom().setSeed(seed);
     m_form->newGameAction->trigger();
-    QVERIFY(m_form->commentLabel->text().contains(currentPlayerName));
+    QVERIFY(m_form->commentLabel->text().contains(m_session->playerName()));
     QCOMPARE(m_form->commentLabel->textFormat(), Qt::PlainText);
 }
 

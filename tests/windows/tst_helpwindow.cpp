@@ -1,4 +1,4 @@
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "widgets/gradientfill.h"
 #include "windows/helpwindow.h"
 #include "windows/welcomewindow.h"
@@ -23,6 +23,9 @@ private Q_SLOTS:
     void opensOverTheHiddenWelcomeWindow();
     void backgroundShowsTheColourPair_data() { addColourPairRows(); }
     void backgroundShowsTheColourPair();
+
+private:
+    Session m_session;
 };
 
 void TestHelpWindow::textIsTheRulesInNineteenLines()
@@ -48,7 +51,7 @@ void TestHelpWindow::textIsTheRulesInNineteenLines()
             QStringLiteral("Sub Total BONUS: if your sub total score is 63 or greater, "),
             QStringLiteral("you will get an additional 35 points."),
     };
-    HelpWindow window;
+    HelpWindow window(m_session, nullptr);
     QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(0, expected.size()), expected);
 }
 
@@ -66,13 +69,13 @@ void TestHelpWindow::keysFollowTheRules()
             QStringLiteral("F3: colours"),
             QStringLiteral("Tab moves between the dice and the buttons; Space presses them."),
     };
-    HelpWindow window;
+    HelpWindow window(m_session, nullptr);
     QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(19), expected);
 }
 
 void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
 {
-    HelpWindow window;
+    HelpWindow window(m_session, nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const QString text = window.rulesView->toPlainText();
@@ -94,7 +97,7 @@ void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
 
 void TestHelpWindow::opensWithTheTextBoxFocusedAndOkCloses()
 {
-    HelpWindow window;
+    HelpWindow window(m_session, nullptr);
     QWidget *focused = nullptr;
     ModalAnswer<HelpWindow> answer([&](HelpWindow *shown) {
         focused = QApplication::focusWidget();
@@ -118,7 +121,7 @@ void TestHelpWindow::resizingMovesAndStretchesNothing()
 {
     QFETCH(QSize, size);
 
-    HelpWindow window;
+    HelpWindow window(m_session, nullptr);
     window.show();
     QCOMPARE(window.size(), QSize(393, 297));
     QVERIFY(!(window.windowFlags()
@@ -139,12 +142,10 @@ void TestHelpWindow::resizingMovesAndStretchesNothing()
 
 void TestHelpWindow::opensOverTheHiddenWelcomeWindow()
 {
-    WelcomeWindow welcomeWindow;
+    WelcomeWindow welcomeWindow(m_session);
     welcomeWindow.move(0, 0);
-    theWelcomeWindow = &welcomeWindow;
-    HelpWindow window;
+    HelpWindow window(m_session, &welcomeWindow);
     window.show();
-    theWelcomeWindow = nullptr;
 
     const QPoint offset = window.frameGeometry().center() - welcomeWindow.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 2,
@@ -156,9 +157,8 @@ void TestHelpWindow::backgroundShowsTheColourPair()
     QFETCH(Color, start);
     QFETCH(Color, end);
 
-    gradientStartColor = start;
-    gradientEndColor = end;
-    HelpWindow window;
+    m_session.setColors(start, end);
+    HelpWindow window(m_session, nullptr);
     window.show();
     verifyBackground(&window, start, end);
 }

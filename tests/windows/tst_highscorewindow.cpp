@@ -1,7 +1,6 @@
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "windows/gamewindow.h"
 #include "windows/highscorewindow.h"
-#include "windows/welcomewindow.h"
 #include "windowtesting.h"
 
 #include <QAccessible>
@@ -38,38 +37,33 @@ private:
     QStringList savedLines() const;
 
     std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<Session> m_session;
     std::unique_ptr<GameWindow> m_gameWindow;
-    std::unique_ptr<WelcomeWindow> m_welcomeWindow;
 };
 
 void TestHighScoreWindow::init()
 {
-    m_gameWindow = std::make_unique<GameWindow>();
-    theGameWindow = m_gameWindow.get();
-    m_welcomeWindow = std::make_unique<WelcomeWindow>();
-    theWelcomeWindow = m_welcomeWindow.get();
+    m_session = std::make_unique<Session>();
+    m_gameWindow = std::make_unique<GameWindow>(*m_session);
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-    settingsFilePath = m_folder->filePath(QStringLiteral("settings.cfg"));
+    m_session->setSettingsPath(m_folder->filePath(QStringLiteral("settings.cfg")));
 
-    currentPlayerName = QStringLiteral("Ann");
-    highestScore = 0;
-    highestScoreHolder.clear();
-    theGameWindow->scoreLabel->setText(QStringLiteral("287"));
+    m_session->setPlayerName(QStringLiteral("Ann"));
+    m_session->setRecordScore(0);
+    m_session->setRecordHolder(QString());
 }
 
 void TestHighScoreWindow::cleanup()
 {
-    theWelcomeWindow = nullptr;
-    theGameWindow = nullptr;
-    m_welcomeWindow.reset();
     m_gameWindow.reset();
+    m_session.reset();
     m_folder.reset();
 }
 
 QStringList TestHighScoreWindow::savedLines() const
 {
-    QFile file(settingsFilePath);
+    QFile file(m_session->settingsPath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
@@ -77,12 +71,12 @@ QStringList TestHighScoreWindow::savedLines() const
 
 void TestHighScoreWindow::recordModeOffersThePlayerAndTheFinalScore()
 {
-    HighScoreWindow window;
-    window.enterRecordMode();
+    HighScoreWindow window(*m_session);
+    window.enterRecordMode(287);
     window.show();
 
     QVERIFY(recordingNewHighScore);
-    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
+    QVERIFY(m_gameWindow->highestScoreAction->isEnabled());
     QCOMPARE(window.holderLabel->text(), QStringLiteral("Name:"));
     QCOMPARE(window.scoreLabel->text(), QStringLiteral("Score:"));
     QCOMPARE(window.newScoreLabel->text(), QStringLiteral("287"));
@@ -115,8 +109,8 @@ void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
 
-    HighScoreWindow window;
-    window.enterRecordMode();
+    HighScoreWindow window(*m_session);
+    window.enterRecordMode(287);
     ModalAnswer<HighScoreWindow> answer([&](HighScoreWindow *shown) {
         if (retype) {
             shown->holderEdit->clear();
@@ -127,8 +121,8 @@ void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves()
     window.exec();
 
     QVERIFY(answer.answered());
-    QCOMPARE(highestScoreHolder, stored);
-    QCOMPARE(highestScore, 287);
+    QCOMPARE(m_session->recordHolder(), stored);
+    QCOMPARE(m_session->recordScore(), 287);
     const QStringList lines = savedLines();
     QVERIFY(lines.contains(QStringLiteral("hname=") + stored));
     QVERIFY(lines.contains(QStringLiteral("hscore=287")));
@@ -139,39 +133,39 @@ void TestHighScoreWindow::failedSaveKeepsTheWindowOpenWithTheNewRecord()
     // A path through a regular file cannot be written, not even by root.
     QFile blocker(m_folder->filePath(QStringLiteral("blocker")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
-    settingsFilePath = blocker.fileName() + QStringLiteral("/settings.cfg");
+    m_session->setSettingsPath(blocker.fileName() + QStringLiteral("/settings.cfg"));
 
-    HighScoreWindow window;
-    window.enterRecordMode();
+    HighScoreWindow window(*m_session);
+    window.enterRecordMode(287);
     window.show();
     ModalAnswer<QMessageBox> errorBox([](QMessageBox *box) { box->accept(); });
     QTest::mouseClick(window.okButton, Qt::LeftButton);
 
     QVERIFY(errorBox.answered());
     QVERIFY(window.isVisible());
-    QCOMPARE(highestScoreHolder, QStringLiteral("Ann"));
-    QCOMPARE(highestScore, 287);
+    QCOMPARE(m_session->recordHolder(), QStringLiteral("Ann"));
+    QCOMPARE(m_session->recordScore(), 287);
 }
 
 void TestHighScoreWindow::closeBoxInRecordModeStoresNothingButKeepsTheMenuItem()
 {
     {
-        HighScoreWindow window;
-        window.enterRecordMode();
+        HighScoreWindow window(*m_session);
+        window.enterRecordMode(287);
         window.show();
         window.close();
     }
-    QCOMPARE(highestScoreHolder, QString());
-    QCOMPARE(highestScore, 0);
-    QVERIFY(theGameWindow->highestScoreAction->isEnabled());
-    QVERIFY(!QFile::exists(settingsFilePath));
+    QCOMPARE(m_session->recordHolder(), QString());
+    QCOMPARE(m_session->recordScore(), 0);
+    QVERIFY(m_gameWindow->highestScoreAction->isEnabled());
+    QVERIFY(!QFile::exists(m_session->settingsPath()));
 }
 
 void TestHighScoreWindow::viewModeShowsOnlyTheHolderAndTheNumber()
 {
-    highestScoreHolder = QStringLiteral("Bob <b>");
-    highestScore = 312;
-    HighScoreWindow window;
+    m_session->setRecordHolder(QStringLiteral("Bob <b>"));
+    m_session->setRecordScore(312);
+    HighScoreWindow window(*m_session);
     window.enterViewMode();
     window.show();
 
@@ -182,7 +176,7 @@ void TestHighScoreWindow::viewModeShowsOnlyTheHolderAndTheNumber()
     QVERIFY(!window.newScoreLabel->isVisible() && !window.holderEdit->isVisible());
     QTest::mouseClick(window.okButton, Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    QVERIFY(!QFile::exists(settingsFilePath));
+    QVERIFY(!QFile::exists(m_session->settingsPath()));
 }
 
 void TestHighScoreWindow::viewModeShowsTheWholeName_data()
@@ -197,8 +191,8 @@ void TestHighScoreWindow::viewModeShowsTheWholeName_data()
 void TestHighScoreWindow::viewModeShowsTheWholeName()
 {
     QFETCH(const QString, name);
-    highestScoreHolder = name;
-    HighScoreWindow window;
+    m_session->setRecordHolder(name);
+    HighScoreWindow window(*m_session);
     window.enterViewMode();
     window.show();
 
@@ -229,8 +223,8 @@ void TestHighScoreWindow::nameFieldKeepsWhatTheSettingsFileCanHold()
     QFETCH(QString, entered);
     QFETCH(QString, kept);
 
-    HighScoreWindow window;
-    window.enterRecordMode();
+    HighScoreWindow window(*m_session);
+    window.enterRecordMode(287);
     window.holderEdit->clear();
     window.holderEdit->insert(entered);
     QCOMPARE(window.holderEdit->text(), kept);
@@ -241,9 +235,8 @@ void TestHighScoreWindow::backgroundShowsTheColourPair()
     QFETCH(Color, start);
     QFETCH(Color, end);
 
-    gradientStartColor = start;
-    gradientEndColor = end;
-    HighScoreWindow window;
+    m_session->setColors(start, end);
+    HighScoreWindow window(*m_session);
     window.enterViewMode();
     window.show();
     verifyBackground(&window, start, end);

@@ -28,7 +28,7 @@ void TestTurnCycle::newGameRollsOnceAndGreetsThePlayer()
 {
     processRandom().setSeed(7);
     QTest::mouseClick(m_form->newGameButton, Qt::LeftButton);
-    QVERIFY(gameStarted);
+    QVERIFY(m_session->gameStarted());
     QVERIFY(!m_form->newGameButton->isVisible());
     QVERIFY(m_form->rollButton->isVisible() && m_form->rollButton->isEnabled());
     QVERIFY(!m_form->unselectButton->isEnabled());
@@ -214,7 +214,7 @@ void TestTurnCycle::onlyAScoreAboveTheHighestOpensTheRecordWindow()
 {
     QFETCH(qint32, highScore);
     QFETCH(bool, opens);
-    highestScore = highScore;
+    m_session->setRecordScore(highScore);
     QString recorded;
     ModalAnswer<HighScoreWindow> answer([&](HighScoreWindow *window) {
         recorded = window->newScoreLabel->text();

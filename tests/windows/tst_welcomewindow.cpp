@@ -1,7 +1,7 @@
 #include "game/gamestate.h"
 #include "game/random.h"
 #include "messageboxanswers.h"
-#include "players/sharedstate.h"
+#include "players/session.h"
 #include "programfixture.h"
 #include "testfiles.h"
 #include "windows/gamewindow.h"
@@ -66,6 +66,7 @@ private:
     void play(const QString &typedName);
     void startGameAs(const QString &name);
     void showForAnotherPlayer();
+    Session &session() { return m_program.session(); }
 
     ProgramFixture m_program;
 };
@@ -83,40 +84,40 @@ void TestWelcomeWindow::cleanup()
 
 void TestWelcomeWindow::play(const QString &typedName)
 {
-    theWelcomeWindow->nameEdit->setFocus();
-    QTest::keyClicks(theWelcomeWindow->nameEdit, typedName);
-    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
+    m_program.welcomeWindow()->nameEdit->setFocus();
+    QTest::keyClicks(m_program.welcomeWindow()->nameEdit, typedName);
+    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
 }
 
 void TestWelcomeWindow::startGameAs(const QString &name)
 {
-    theWelcomeWindow->show();
+    m_program.welcomeWindow()->show();
     processRandom().setSeed(1);
     play(name);
-    QVERIFY(gameStarted);
-    QCOMPARE(currentPlayerName, name);
+    QVERIFY(session().gameStarted());
+    QCOMPARE(session().playerName(), name);
 }
 
 void TestWelcomeWindow::showForAnotherPlayer()
 {
-    theGameWindow->differentPlayerAction->trigger();
-    QVERIFY(theWelcomeWindow->isVisible());
+    m_program.gameWindow()->differentPlayerAction->trigger();
+    QVERIFY(m_program.welcomeWindow()->isVisible());
 }
 
 void TestWelcomeWindow::firstShowingOffersExitAndTheSplash()
 {
-    theWelcomeWindow->show();
-    QCOMPARE(theWelcomeWindow->windowTitle(), u"Welcome to Tovik v2!"_s);
-    QCOMPARE(theWelcomeWindow->size(), QSize(600, 400));
-    QVERIFY(!(theWelcomeWindow->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(theWelcomeWindow->windowFlags() & Qt::WindowMinimizeButtonHint));
-    QCOMPARE(theWelcomeWindow->splashImage->pixmap().size(), QSize(600, 400));
-    QVERIFY(theWelcomeWindow->exitButton->isVisible());
-    QVERIFY(!theWelcomeWindow->cancelButton->isVisible());
-    QVERIFY(!theWelcomeWindow->playerList->isVisible());
-    QVERIFY(!theWelcomeWindow->chooseCaption->isVisible());
-    QVERIFY(!theWelcomeWindow->playerList->isEditable());
-    QVERIFY(!theGameWindow->isVisible());
+    m_program.welcomeWindow()->show();
+    QCOMPARE(m_program.welcomeWindow()->windowTitle(), u"Welcome to Tovik v2!"_s);
+    QCOMPARE(m_program.welcomeWindow()->size(), QSize(600, 400));
+    QVERIFY(!(m_program.welcomeWindow()->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(m_program.welcomeWindow()->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QCOMPARE(m_program.welcomeWindow()->splashImage->pixmap().size(), QSize(600, 400));
+    QVERIFY(m_program.welcomeWindow()->exitButton->isVisible());
+    QVERIFY(!m_program.welcomeWindow()->cancelButton->isVisible());
+    QVERIFY(!m_program.welcomeWindow()->playerList->isVisible());
+    QVERIFY(!m_program.welcomeWindow()->chooseCaption->isVisible());
+    QVERIFY(!m_program.welcomeWindow()->playerList->isEditable());
+    QVERIFY(!m_program.gameWindow()->isVisible());
 }
 
 void TestWelcomeWindow::firstRunAsksNothingAndSavesTheTypedName()
@@ -124,11 +125,11 @@ void TestWelcomeWindow::firstRunAsksNothingAndSavesTheTypedName()
     const MessageBoxAnswers answers;
     startGameAs(u"Ann"_s);
     QVERIFY(answers.boxes().isEmpty());
-    QVERIFY(theWelcomeWindow->playerAccepted);
-    QVERIFY(theGameWindow->isVisible());
-    QVERIFY(!theWelcomeWindow->isVisible());
-    QCOMPARE(theGameWindow->rollsLabel->text(), u"1"_s);
-    QCOMPARE(fileContents(settingsFilePath), DefaultLines + "name=Ann\r\n");
+    QVERIFY(m_program.welcomeWindow()->playerAccepted);
+    QVERIFY(m_program.gameWindow()->isVisible());
+    QVERIFY(!m_program.welcomeWindow()->isVisible());
+    QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"1"_s);
+    QCOMPARE(fileContents(session().settingsPath()), DefaultLines + "name=Ann\r\n");
 }
 
 void TestWelcomeWindow::noNameGivesTheNoticeAndKeepsTheWindow_data()
@@ -146,59 +147,59 @@ void TestWelcomeWindow::noNameGivesTheNoticeAndKeepsTheWindow()
     QFETCH(QString, typed);
 
     if (!file.isEmpty())
-        writeFileContents(settingsFilePath, file);
-    theWelcomeWindow->show();
-    const QByteArray before = fileContents(settingsFilePath);
+        writeFileContents(session().settingsPath(), file);
+    m_program.welcomeWindow()->show();
+    const QByteArray before = fileContents(session().settingsPath());
 
     const MessageBoxAnswers answers({Ok});
     play(typed);
     QCOMPARE(answers.texts(), QStringList {NoNameNotice});
     QCOMPARE(answers.boxes().constFirst().title, u"Warning"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Warning);
-    QVERIFY(!theWelcomeWindow->playerAccepted);
-    QVERIFY(theWelcomeWindow->isVisible());
-    QVERIFY(!theGameWindow->isVisible());
-    QVERIFY(!gameStarted);
-    QVERIFY(currentPlayerName.isEmpty());
-    QCOMPARE(fileContents(settingsFilePath), before);
+    QVERIFY(!m_program.welcomeWindow()->playerAccepted);
+    QVERIFY(m_program.welcomeWindow()->isVisible());
+    QVERIFY(!m_program.gameWindow()->isVisible());
+    QVERIFY(!session().gameStarted());
+    QVERIFY(session().playerName().isEmpty());
+    QCOMPARE(fileContents(session().settingsPath()), before);
 }
 
 void TestWelcomeWindow::typedNameLosesTheBlanksAroundIt()
 {
-    theWelcomeWindow->show();
+    m_program.welcomeWindow()->show();
     play(u"  Ann Lee "_s);
-    QCOMPARE(currentPlayerName, u"Ann Lee"_s);
+    QCOMPARE(session().playerName(), u"Ann Lee"_s);
 }
 
 void TestWelcomeWindow::typingSelectsNewPlayerAndChoosingARosterNameEmptiesTheField()
 {
-    writeFileContents(settingsFilePath, AnnAndBob);
-    theWelcomeWindow->show();
-    QCOMPARE(theWelcomeWindow->playerList->currentText(), u"Ann"_s);
+    writeFileContents(session().settingsPath(), AnnAndBob);
+    m_program.welcomeWindow()->show();
+    QCOMPARE(m_program.welcomeWindow()->playerList->currentText(), u"Ann"_s);
 
-    theWelcomeWindow->nameEdit->setFocus();
-    QTest::keyClick(theWelcomeWindow->nameEdit, Qt::Key_Shift);
-    QCOMPARE(theWelcomeWindow->playerList->currentIndex(), 0);
-    QTest::keyClicks(theWelcomeWindow->nameEdit, u"Cy"_s);
+    m_program.welcomeWindow()->nameEdit->setFocus();
+    QTest::keyClick(m_program.welcomeWindow()->nameEdit, Qt::Key_Shift);
+    QCOMPARE(m_program.welcomeWindow()->playerList->currentIndex(), 0);
+    QTest::keyClicks(m_program.welcomeWindow()->nameEdit, u"Cy"_s);
 
-    theWelcomeWindow->playerList->setFocus();
-    QTest::keyClick(theWelcomeWindow->playerList, Qt::Key_Down);
-    QCOMPARE(theWelcomeWindow->playerList->currentText(), u"Ann"_s);
-    QVERIFY(theWelcomeWindow->nameEdit->text().isEmpty());
+    m_program.welcomeWindow()->playerList->setFocus();
+    QTest::keyClick(m_program.welcomeWindow()->playerList, Qt::Key_Down);
+    QCOMPARE(m_program.welcomeWindow()->playerList->currentText(), u"Ann"_s);
+    QVERIFY(m_program.welcomeWindow()->nameEdit->text().isEmpty());
 
-    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
-    QCOMPARE(currentPlayerName, u"Ann"_s);
-    QCOMPARE(fileContents(settingsFilePath), DefaultLines + "name=Ann\r\nname=Bob\r\n");
+    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+    QCOMPARE(session().playerName(), u"Ann"_s);
+    QCOMPARE(fileContents(session().settingsPath()), DefaultLines + "name=Ann\r\nname=Bob\r\n");
 }
 
 void TestWelcomeWindow::choosingNewPlayerKeepsTheTypedName()
 {
-    writeFileContents(settingsFilePath, AnnAndBob);
-    theWelcomeWindow->show();
-    theWelcomeWindow->nameEdit->setText(u"Cy"_s);
-    theWelcomeWindow->playerList->setCurrentIndex(0);
-    Q_EMIT theWelcomeWindow->playerList->activated(0);
-    QCOMPARE(theWelcomeWindow->nameEdit->text(), u"Cy"_s);
+    writeFileContents(session().settingsPath(), AnnAndBob);
+    m_program.welcomeWindow()->show();
+    m_program.welcomeWindow()->nameEdit->setText(u"Cy"_s);
+    m_program.welcomeWindow()->playerList->setCurrentIndex(0);
+    Q_EMIT m_program.welcomeWindow()->playerList->activated(0);
+    QCOMPARE(m_program.welcomeWindow()->nameEdit->text(), u"Cy"_s);
 }
 
 void TestWelcomeWindow::playDuringAGameAsksFirst_data()
@@ -226,29 +227,29 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
     QFETCH(QString, answer);
 
     startGameAs(u"Ann"_s);
-    QTest::mouseClick(theGameWindow->rollButton, Qt::LeftButton);
-    QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
+    QTest::mouseClick(m_program.gameWindow()->rollButton, Qt::LeftButton);
+    QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
     showForAnotherPlayer();
-    const QByteArray before = fileContents(settingsFilePath);
+    const QByteArray before = fileContents(session().settingsPath());
 
     const MessageBoxAnswers answers({answer});
-    theWelcomeWindow->nameEdit->clear();
+    m_program.welcomeWindow()->nameEdit->clear();
     play(typed);
     QCOMPARE(answers.texts(), QStringList {question});
     QCOMPARE(answers.boxes().constFirst().title, u"Warning"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Warning);
     QCOMPARE(answers.boxes().constFirst().format, Qt::PlainText);
     if (answer == Yes) {
-        QCOMPARE(currentPlayerName, typed);
-        QVERIFY(!theWelcomeWindow->isVisible());
-        QCOMPARE(theGameWindow->rollsLabel->text(), u"1"_s);
-        QVERIFY(fileContents(settingsFilePath)
+        QCOMPARE(session().playerName(), typed);
+        QVERIFY(!m_program.welcomeWindow()->isVisible());
+        QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"1"_s);
+        QVERIFY(fileContents(session().settingsPath())
                         .startsWith(DefaultLines + "name=" + typed.toUtf8() + "\r\n"));
     } else {
-        QCOMPARE(currentPlayerName, u"Ann"_s);
-        QVERIFY(theWelcomeWindow->isVisible());
-        QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
-        QCOMPARE(fileContents(settingsFilePath), before);
+        QCOMPARE(session().playerName(), u"Ann"_s);
+        QVERIFY(m_program.welcomeWindow()->isVisible());
+        QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
+        QCOMPARE(fileContents(session().settingsPath()), before);
     }
 }
 
@@ -256,138 +257,140 @@ void TestWelcomeWindow::newPlayerWithNothingTypedDuringAGameAsksThenGivesTheNoti
 {
     startGameAs(u"Ann"_s);
     showForAnotherPlayer();
-    theWelcomeWindow->nameEdit->clear();
+    m_program.welcomeWindow()->nameEdit->clear();
 
     const MessageBoxAnswers answers({Yes, Ok});
-    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
+    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
     QCOMPARE(answers.texts(), (QStringList {OtherPlayerQuestion, NoNameNotice}));
-    QVERIFY(!theWelcomeWindow->playerAccepted);
-    QVERIFY(theWelcomeWindow->isVisible());
-    QCOMPARE(currentPlayerName, u"Ann"_s);
+    QVERIFY(!m_program.welcomeWindow()->playerAccepted);
+    QVERIFY(m_program.welcomeWindow()->isVisible());
+    QCOMPARE(session().playerName(), u"Ann"_s);
 }
 
 void TestWelcomeWindow::laterShowingOffersCancelAndReadsNothing()
 {
     startGameAs(u"Ann"_s);
-    writeFileContents(settingsFilePath, "name=Zed\r\ncolor1=clRed\r\n");
+    writeFileContents(session().settingsPath(), "name=Zed\r\ncolor1=clRed\r\n");
     showForAnotherPlayer();
-    QVERIFY(theWelcomeWindow->cancelButton->isVisible());
-    QVERIFY(!theWelcomeWindow->exitButton->isVisible());
-    QVERIFY(theWelcomeWindow->playerList->isHidden());
-    QCOMPARE(gradientStartColor, Colors::Aqua);
+    QVERIFY(m_program.welcomeWindow()->cancelButton->isVisible());
+    QVERIFY(!m_program.welcomeWindow()->exitButton->isVisible());
+    QVERIFY(m_program.welcomeWindow()->playerList->isHidden());
+    QCOMPARE(session().startColor(), Colors::Aqua);
 }
 
 void TestWelcomeWindow::cancelLeavesTheGameUntouched()
 {
     startGameAs(u"Ann"_s);
-    theGameWindow->toggleHoldOfDie2();
-    QTest::mouseClick(theGameWindow->rollButton, Qt::LeftButton);
-    QTest::mouseClick(theGameWindow->chanceButton, Qt::LeftButton);
-    const GameState game = theGameWindow->game();
-    const QByteArray file = fileContents(settingsFilePath);
+    m_program.gameWindow()->toggleHoldOfDie2();
+    QTest::mouseClick(m_program.gameWindow()->rollButton, Qt::LeftButton);
+    QTest::mouseClick(m_program.gameWindow()->chanceButton, Qt::LeftButton);
+    const GameState game = m_program.gameWindow()->game();
+    const QByteArray file = fileContents(session().settingsPath());
 
     showForAnotherPlayer();
-    QTest::keyClicks(theWelcomeWindow->nameEdit, u"Bob"_s);
-    QTest::mouseClick(theWelcomeWindow->cancelButton, Qt::LeftButton);
-    QVERIFY(!theWelcomeWindow->isVisible());
-    QCOMPARE(theGameWindow->game().diceValues, game.diceValues);
-    QCOMPARE(theGameWindow->game().heldDice, game.heldDice);
-    QCOMPARE(theGameWindow->game().rollCount, game.rollCount);
-    QCOMPARE(theGameWindow->game().pendingPoints, game.pendingPoints);
-    QVERIFY(theGameWindow->game().categorySelected);
-    QCOMPARE(currentPlayerName, u"Ann"_s);
-    QCOMPARE(fileContents(settingsFilePath), file);
+    QTest::keyClicks(m_program.welcomeWindow()->nameEdit, u"Bob"_s);
+    QTest::mouseClick(m_program.welcomeWindow()->cancelButton, Qt::LeftButton);
+    QVERIFY(!m_program.welcomeWindow()->isVisible());
+    QCOMPARE(m_program.gameWindow()->game().diceValues, game.diceValues);
+    QCOMPARE(m_program.gameWindow()->game().heldDice, game.heldDice);
+    QCOMPARE(m_program.gameWindow()->game().rollCount, game.rollCount);
+    QCOMPARE(m_program.gameWindow()->game().pendingPoints, game.pendingPoints);
+    QVERIFY(m_program.gameWindow()->game().categorySelected);
+    QCOMPARE(session().playerName(), u"Ann"_s);
+    QCOMPARE(fileContents(session().settingsPath()), file);
 }
 
 void TestWelcomeWindow::malformedFileShowsTheErrorAndTheWindowAnyway()
 {
-    writeFileContents(settingsFilePath, "name=Ann\r\ncolor1=255 \r\nname=Bob\r\n");
+    writeFileContents(session().settingsPath(), "name=Ann\r\ncolor1=255 \r\nname=Bob\r\n");
     const MessageBoxAnswers answers({Ok});
-    theWelcomeWindow->show();
+    m_program.welcomeWindow()->show();
     QCOMPARE(answers.texts(), QStringList {u"'255 ' is not a valid integer value."_s});
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
-    QVERIFY(theWelcomeWindow->isVisible());
-    QCOMPARE(theWelcomeWindow->playerList->count(), 3);
-    QCOMPARE(theWelcomeWindow->playerList->currentText(), u"Ann"_s);
+    QVERIFY(m_program.welcomeWindow()->isVisible());
+    QCOMPARE(m_program.welcomeWindow()->playerList->count(), 3);
+    QCOMPARE(m_program.welcomeWindow()->playerList->currentText(), u"Ann"_s);
 }
 
 void TestWelcomeWindow::failedSaveAfterPlayShowsTheErrorAndNoGame()
 {
     // A path through a regular file cannot be written, even by root.
-    theWelcomeWindow->show();
-    settingsFilePath = m_program.filePath(u"settings.cfg/settings.cfg"_s);
+    m_program.welcomeWindow()->show();
+    session().setSettingsPath(m_program.filePath(u"settings.cfg/settings.cfg"_s));
 
     const MessageBoxAnswers answers({Ok});
     play(u"Ann"_s);
     QCOMPARE(answers.boxes().size(), 1);
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
-    QVERIFY(theWelcomeWindow->isVisible());
-    QVERIFY(!theGameWindow->isVisible());
-    QVERIFY(!gameStarted);
-    QCOMPARE(currentPlayerName, u"Ann"_s);
-    QVERIFY(theWelcomeWindow->playerAccepted);
+    QVERIFY(m_program.welcomeWindow()->isVisible());
+    QVERIFY(!m_program.gameWindow()->isVisible());
+    QVERIFY(!session().gameStarted());
+    QCOMPARE(session().playerName(), u"Ann"_s);
+    QVERIFY(m_program.welcomeWindow()->playerAccepted);
 }
 
 void TestWelcomeWindow::pastedLineBreakNeverReachesTheFile()
 {
-    theWelcomeWindow->show();
-    theWelcomeWindow->nameEdit->insert(u"Eve\r\nhname=Eve\nhscore=999"_s);
-    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
-    QCOMPARE(currentPlayerName, u"Evehname=Evehscore=9"_s);
-    QCOMPARE(fileContents(settingsFilePath), DefaultLines + "name=Evehname=Evehscore=9\r\n");
+    m_program.welcomeWindow()->show();
+    m_program.welcomeWindow()->nameEdit->insert(u"Eve\r\nhname=Eve\nhscore=999"_s);
+    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+    QCOMPARE(session().playerName(), u"Evehname=Evehscore=9"_s);
+    QCOMPARE(fileContents(session().settingsPath()),
+             DefaultLines + "name=Evehname=Evehscore=9\r\n");
 }
 
 void TestWelcomeWindow::playIsInertWhileTheDiceTumble()
 {
     startGameAs(u"Ann"_s);
-    theGameWindow->animationAction->trigger();
+    m_program.gameWindow()->animationAction->trigger();
     showForAnotherPlayer();
-    theWelcomeWindow->nameEdit->setText(u"Bob"_s);
+    m_program.welcomeWindow()->nameEdit->setText(u"Bob"_s);
 
     const MessageBoxAnswers answers({Yes});
     // Alt+P clicks "Play!" a moment late, and the dice start to tumble before that.
-    theWelcomeWindow->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(theWelcomeWindow));
-    QTest::keyClick(theWelcomeWindow, Qt::Key_P, Qt::AltModifier);
-    QVERIFY(theWelcomeWindow->playButton->isDown());
-    const QSignalSpy lateClick(theWelcomeWindow->playButton, &QPushButton::clicked);
+    m_program.welcomeWindow()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_program.welcomeWindow()));
+    QTest::keyClick(m_program.welcomeWindow(), Qt::Key_P, Qt::AltModifier);
+    QVERIFY(m_program.welcomeWindow()->playButton->isDown());
+    const QSignalSpy lateClick(m_program.welcomeWindow()->playButton, &QPushButton::clicked);
     bool checked = false;
-    QTimer::singleShot(0, theWelcomeWindow, [&] {
+    QTimer::singleShot(0, m_program.welcomeWindow(), [&] {
         checked = true;
-        QVERIFY(theGameWindow->isRolling());
-        QVERIFY(!theWelcomeWindow->playButton->isEnabled());
+        QVERIFY(m_program.gameWindow()->isRolling());
+        QVERIFY(!m_program.welcomeWindow()->playButton->isEnabled());
         QTRY_VERIFY(!lateClick.isEmpty());
-        QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
-        QTest::keyClick(theWelcomeWindow, Qt::Key_P, Qt::AltModifier);
-        QCOMPARE(currentPlayerName, u"Ann"_s);
-        QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
+        QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+        QTest::keyClick(m_program.welcomeWindow(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(session().playerName(), u"Ann"_s);
+        QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
     });
-    QTest::mouseClick(theGameWindow->rollButton, Qt::LeftButton);
+    QTest::mouseClick(m_program.gameWindow()->rollButton, Qt::LeftButton);
     QVERIFY(checked);
     QVERIFY(answers.boxes().isEmpty());
-    QVERIFY(theWelcomeWindow->playButton->isEnabled());
-    QCOMPARE(theGameWindow->rollsLabel->text(), u"2"_s);
+    QVERIFY(m_program.welcomeWindow()->playButton->isEnabled());
+    QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
 
-    QTest::mouseClick(theWelcomeWindow->playButton, Qt::LeftButton);
+    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
     QCOMPARE(answers.texts(), QStringList {OtherPlayerQuestion});
-    QCOMPARE(currentPlayerName, u"Bob"_s);
+    QCOMPARE(session().playerName(), u"Bob"_s);
 }
 
 QTEST_MAIN(TestWelcomeWindow)
 // The fields carry their captions as labels, the window shows as a window rather than a filler.
 void TestWelcomeWindow::screenReadersMeetAWindowWithLabelledFields()
 {
-    theWelcomeWindow->show();
+    m_program.welcomeWindow()->show();
     const auto accessible
             = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
-    QCOMPARE(accessible(theWelcomeWindow)->role(), QAccessible::Window);
-    QCOMPARE(accessible(theWelcomeWindow->nameEdit)->text(QAccessible::Name),
+    QCOMPARE(accessible(m_program.welcomeWindow())->role(), QAccessible::Window);
+    QCOMPARE(accessible(m_program.welcomeWindow()->nameEdit)->text(QAccessible::Name),
              u"New Player's Name:"_s);
-    for (auto [field, caption] : {std::pair<QWidget *, QLabel *> {theWelcomeWindow->playerList,
-                                                                  theWelcomeWindow->chooseCaption},
-                                  {theWelcomeWindow->nameEdit, theWelcomeWindow->nameCaption}}) {
+    for (auto [field, caption] :
+         {std::pair<QWidget *, QLabel *> {m_program.welcomeWindow()->playerList,
+                                          m_program.welcomeWindow()->chooseCaption},
+          {m_program.welcomeWindow()->nameEdit, m_program.welcomeWindow()->nameCaption}}) {
         const auto labels = accessible(field)->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->object(), caption);

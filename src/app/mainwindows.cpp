@@ -1,0 +1,46 @@
+#include "app/mainwindows.h"
+
+#include "players/settingslocation.h"
+#include "windows/gamewindow.h"
+#include "windows/welcomewindow.h"
+
+MainWindows::MainWindows()
+{
+    m_session.setSettingsPath(settingsFileLocation());
+    m_welcomeWindow = std::make_unique<WelcomeWindow>(m_session);
+    m_gameWindow = std::make_unique<GameWindow>(m_session);
+    m_welcomeWindow->followGameWindow(m_gameWindow.get());
+    m_gameWindow->setMainWindow(m_welcomeWindow.get());
+    QObject::connect(m_welcomeWindow.get(), &WelcomeWindow::playRequested, m_gameWindow.get(),
+                     [this] { startGame(); });
+    QObject::connect(m_gameWindow.get(), &GameWindow::differentPlayerRequested,
+                     m_welcomeWindow.get(), [this] { showWelcomeWindow(); });
+}
+
+// The game window goes first, as it was made last.
+MainWindows::~MainWindows()
+{
+    m_gameWindow.reset();
+    m_welcomeWindow.reset();
+}
+
+void MainWindows::startGame()
+{
+    m_gameWindow->show();
+    m_welcomeWindow->hide();
+    m_gameWindow->newGame();
+}
+
+void MainWindows::showWelcomeWindow()
+{
+    if (!m_welcomeWindow->isVisible())
+        m_welcomeWindow->show();
+}
+
+void MainWindows::closeAsTheCloseBoxDoes()
+{
+    if (m_gameWindow->isVisible())
+        m_gameWindow->close();
+    else
+        m_welcomeWindow->close();
+}

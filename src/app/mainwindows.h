@@ -1,0 +1,36 @@
+#pragma once
+
+#include "players/session.h"
+
+#include <memory>
+
+class GameWindow;
+class WelcomeWindow;
+
+// The session and the two windows that live for the whole run: the welcome window first, then
+// the game window, hidden. It wires the requests that pass from one window to the other:
+// "Play!" shows the game window and starts a game, "Different Player..." shows the welcome
+// window again, and the game window's dialogs open over the welcome window.
+class MainWindows
+{
+public:
+    MainWindows();
+    ~MainWindows();
+
+    Session &session() { return m_session; }
+    WelcomeWindow &welcomeWindow() { return *m_welcomeWindow; }
+    GameWindow &gameWindow() { return *m_gameWindow; }
+
+    // Ends the program as the close boxes do, for a session that ends or a termination signal:
+    // the game window's once it is shown, which saves the settings, or else the welcome
+    // window's. A modal window open meanwhile ends with the message loops that the ending stops.
+    void closeAsTheCloseBoxDoes();
+
+private:
+    void startGame();
+    void showWelcomeWindow();
+
+    Session m_session;
+    std::unique_ptr<WelcomeWindow> m_welcomeWindow;
+    std::unique_ptr<GameWindow> m_gameWindow;
+};
