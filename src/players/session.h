@@ -20,7 +20,7 @@ public:
     const QString &playerName() const { return m_playerName; }
     void setPlayerName(const QString &name);
 
-    // The players of earlier games in file order, without the current one counted apart.
+    // The roster names in file order, as the welcome window lists them.
     const QStringList &roster() const { return m_roster; }
     void setRoster(const QStringList &names);
 
