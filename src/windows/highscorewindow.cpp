@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-bool recordingNewHighScore = false;
-
 namespace {
 
 constexpr QSize ClientSize(369, 193);
@@ -84,7 +82,6 @@ void HighScoreWindow::createControls()
 
 void HighScoreWindow::hideScoreFields()
 {
-    recordingNewHighScore = false;
     setLabelText(holderLabel, QStringLiteral("Name:"));
     setLabelText(scoreLabel, QStringLiteral("Score:"));
     for (QWidget *control :
@@ -94,7 +91,7 @@ void HighScoreWindow::hideScoreFields()
 
 void HighScoreWindow::enterRecordMode(qint32 score)
 {
-    recordingNewHighScore = true;
+    m_recording = true;
     m_session.setRecordKnown(true);
     holderEdit->setText(m_session.playerName());
     setLabelText(newScoreLabel, QString::number(score));
@@ -129,7 +126,7 @@ void HighScoreWindow::prepareToShow()
 // later save (the game window's close) can still write it.
 void HighScoreWindow::confirm()
 {
-    if (!recordingNewHighScore) {
+    if (!m_recording) {
         close();
         return;
     }

@@ -9,10 +9,6 @@ class QLineEdit;
 class QPushButton;
 class Session;
 
-// True once enterRecordMode has prepared the Highest Score window to record a new highest score;
-// cleared whenever such a window is created.
-extern bool recordingNewHighScore;
-
 // The Highest Score window, one layout for two uses: record mode takes the holder's name for
 // the final score and saves it, view mode shows the holder and the score. Both go through the
 // session. Made for one showing.
@@ -33,6 +29,8 @@ public:
 
     void enterRecordMode(qint32 score);
     void enterViewMode();
+    // Whether the window takes a new record's holder, rather than showing the record.
+    bool isRecording() const { return m_recording; }
     void confirm();
 
 protected:
@@ -44,4 +42,5 @@ private:
     void prepareToShow();
 
     Session &m_session;
+    bool m_recording = false;
 };

@@ -157,7 +157,7 @@ private:
         m_lastTurns = turns;
         m_mostTurns = std::max(m_mostTurns, turns);
         if (auto *record = qobject_cast<HighScoreWindow *>(QApplication::activeModalWidget());
-            record && recordingNewHighScore && record != m_lastRecordWindow) {
+            record && record->isRecording() && record != m_lastRecordWindow) {
             m_lastRecordWindow = record;
             ++m_recordWindows;
         }

@@ -75,7 +75,7 @@ void TestHighScoreWindow::recordModeOffersThePlayerAndTheFinalScore()
     window.enterRecordMode(287);
     window.show();
 
-    QVERIFY(recordingNewHighScore);
+    QVERIFY(window.isRecording());
     QVERIFY(m_gameWindow->highestScoreAction->isEnabled());
     QCOMPARE(window.holderLabel->text(), QStringLiteral("Name:"));
     QCOMPARE(window.scoreLabel->text(), QStringLiteral("Score:"));
