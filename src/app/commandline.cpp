@@ -5,7 +5,35 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// Qt's own options, which the application object reads and removes from the command line after
+// this one has looked at it: a session manager restores the game with "-session NAME", and
+// packagers and players choose a platform or a style. Those in the first list take a value.
+const QStringList QtOptionsWithValue
+        = u"-platform -platformpluginpath -platformtheme -plugin -qwindowgeometry -geometry "
+          u"-qwindowtitle -title -qwindowicon -icon -session -style -stylesheet -display -name"_s
+                  .split(u' ');
+const QStringList QtOptionsAlone = u"-reverse -widgetcount -nograb -dograb -sync"_s.split(u' ');
+
+// The number of arguments from index on that belong to Qt, or 0 when the argument is not one
+// of its options. Qt takes them with one dash or two, and a value also after "=".
+qsizetype qtArgumentsAt(const QStringList &arguments, qsizetype index)
+{
+    QString option = arguments[index];
+    if (option.startsWith(u"--"))
+        option.remove(0, 1);
+    if (QtOptionsAlone.contains(option))
+        return 1;
+    const qsizetype assignment = option.indexOf(u'=');
+    if (assignment > 0 && QtOptionsWithValue.contains(option.first(assignment)))
+        return 1;
+    if (QtOptionsWithValue.contains(option))
+        return index + 1 < arguments.size() ? 2 : 1;
+    return 0;
+}
 
 QString usage()
 {
@@ -19,7 +47,8 @@ QString usage()
             "      --settings FILE  keep the settings in FILE instead of the usual place\n"
             "\n"
             "Without --settings, the settings stay beside the program when its folder is\n"
-            "writable, and in $XDG_CONFIG_HOME/tovik/settings.cfg otherwise.\n");
+            "writable, and in $XDG_CONFIG_HOME/tovik/settings.cfg otherwise. Qt's own options,\n"
+            "such as -platform NAME and -style NAME, are passed on to Qt.\n");
 }
 
 // Why the file cannot hold the settings, or an empty text when it can: it may be missing, but
@@ -59,6 +88,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             commandLine.m_request = Request::ShowVersion;
             commandLine.m_answer = QStringLiteral("tovik " TOVIK_VERSION "\n");
             return commandLine;
+        }
+        if (const qsizetype qtArguments = qtArgumentsAt(arguments, index); qtArguments > 0) {
+            index += qtArguments - 1;
+            continue;
         }
         QString file;
         if (argument == settingsOption) {

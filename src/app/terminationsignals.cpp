@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -12,6 +13,7 @@ namespace {
 constexpr int HandledSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 int pipeEnds[2] = {-1, -1};
+bool handled[std::size(HandledSignals)] = {};
 volatile std::sig_atomic_t signalSeen = 0;
 
 void onTerminationSignal(int number)
@@ -43,14 +45,23 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_handler = onTerminationSignal;
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
-    for (int number : HandledSignals)
-        sigaction(number, &action, nullptr);
+    for (std::size_t index = 0; index < std::size(HandledSignals); ++index) {
+        // A signal ignored by whoever started the game stays ignored, as "nohup tovik" expects.
+        struct sigaction inherited = {};
+        sigaction(HandledSignals[index], nullptr, &inherited);
+        handled[index] = inherited.sa_handler != SIG_IGN;
+        if (handled[index])
+            sigaction(HandledSignals[index], &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    for (int number : HandledSignals)
-        std::signal(number, SIG_DFL);
+    for (std::size_t index = 0; index < std::size(HandledSignals); ++index) {
+        if (handled[index])
+            std::signal(HandledSignals[index], SIG_DFL);
+        handled[index] = false;
+    }
     for (int &end : pipeEnds) {
         if (end >= 0)
             ::close(end);

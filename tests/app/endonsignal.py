@@ -3,7 +3,8 @@
 
 During a game, SIGTERM, SIGHUP and SIGINT each close the program as the game window's close box
 does: the settings are saved and the program exits with status 0. When that save fails, the
-error box holds the program open, and a second signal ends it at once.
+error box holds the program open, and a second signal ends it at once. A signal that the
+program was started with ignored, as "nohup" does with SIGHUP, stays ignored.
 Usage: endonsignal.py <tovik executable>
 """
 
@@ -13,6 +14,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 from Xlib import display
 
@@ -22,13 +24,14 @@ from xgame import play
 SETTINGS = b"color1=clAqua\r\ncolor2=clBlue\r\nanimation=0\r\nname=Ann\r\n"
 
 
-def run_game(executable, display_name, folder, settings_path):
+def run_game(executable, display_name, folder, settings_path, ignored=None):
     environment = dict(os.environ, DISPLAY=display_name)
     environment.pop("QT_QPA_PLATFORM", None)
     with open(settings_path, "wb") as settings:
         settings.write(SETTINGS)
+    ignore = (lambda: signal.signal(ignored, signal.SIG_IGN)) if ignored else None
     return subprocess.Popen([executable, "--settings", settings_path], cwd=folder,
-                            env=environment)
+                            env=environment, preexec_fn=ignore)
 
 
 def signal_saves_and_ends(executable, connection, folder, number):
@@ -46,6 +49,24 @@ def signal_saves_and_ends(executable, connection, folder, number):
     assert program.returncode == 0, f"{number.name}: exit status {program.returncode}"
     with open(settings_path, "rb") as settings:
         assert settings.read() == SETTINGS, f"{number.name}: settings not saved"
+
+
+def ignored_hangup_stays_ignored(executable, connection, folder):
+    settings_path = os.path.join(folder, "nohup.cfg")
+    program = run_game(executable, connection.get_display_name(), folder, settings_path,
+                       ignored=signal.SIGHUP)
+    try:
+        play(connection)
+        program.send_signal(signal.SIGHUP)
+        time.sleep(1)
+        assert program.poll() is None, "an ignored SIGHUP ended the program"
+        program.send_signal(signal.SIGTERM)
+        wait_for(lambda: program.poll() is not None, "the program to end")
+    finally:
+        if program.poll() is None:
+            program.kill()
+            program.wait()
+    assert program.returncode == 0, f"exit status {program.returncode}"
 
 
 def second_signal_ends_a_stuck_close(executable, connection, folder):
@@ -80,6 +101,7 @@ def main():
     try:
         for number in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
             signal_saves_and_ends(executable, connection, folder, number)
+        ignored_hangup_stays_ignored(executable, connection, folder)
         second_signal_ends_a_stuck_close(executable, connection, folder)
     finally:
         connection.close()

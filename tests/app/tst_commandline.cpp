@@ -62,6 +62,12 @@ void TestCommandLine::argumentsAreAnsweredAsLinuxProgramsDo_data()
     QTest::newRow("settings with an empty file")
             << QStringList {u"--settings="_s} << R::Refuse << QString() << 2
             << u"tovik: --settings needs a file name\n"_s + usage;
+    QTest::newRow("restored by the session manager")
+            << QStringList {u"-session"_s, u"1012a7"_s} << R::Play << QString() << 0 << QString();
+    QTest::newRow("Qt's options beside ours")
+            << QStringList {u"--platform=offscreen"_s, u"-reverse"_s, u"--settings"_s,
+                            u"saves/ann.cfg"_s,        u"-style"_s,   u"fusion"_s}
+            << R::Play << u"saves/ann.cfg"_s << 0 << QString();
     QTest::newRow("unknown option") << QStringList {u"--fullscreen"_s} << R::Refuse << QString()
                                     << 2 << u"tovik: unknown argument '--fullscreen'\n"_s + usage;
     QTest::newRow("stray argument") << QStringList {u"ann.cfg"_s} << R::Refuse << QString() << 2
