@@ -8,6 +8,7 @@ program was started with ignored, as "nohup" does with SIGHUP, stays ignored.
 Usage: endonsignal.py <tovik executable>
 """
 
+import contextlib
 import os
 import shutil
 import signal
@@ -34,18 +35,29 @@ def run_game(executable, display_name, folder, settings_path, ignored=None):
                             env=environment, preexec_fn=ignore)
 
 
-def signal_saves_and_ends(executable, connection, folder, number):
-    settings_path = os.path.join(folder, f"{number.name}.cfg")
-    program = run_game(executable, connection.get_display_name(), folder, settings_path)
+@contextlib.contextmanager
+def game_in_play(executable, connection, folder, settings_path, ignored=None):
+    """The game started and its first turn played; killed on the way out if it still runs."""
+    program = run_game(executable, connection.get_display_name(), folder, settings_path, ignored)
     try:
         play(connection)
-        os.remove(settings_path)
-        program.send_signal(number)
-        wait_for(lambda: program.poll() is not None, "the program to end")
+        yield program
     finally:
         if program.poll() is None:
             program.kill()
             program.wait()
+
+
+def end_with(program, number):
+    program.send_signal(number)
+    wait_for(lambda: program.poll() is not None, "the program to end")
+
+
+def signal_saves_and_ends(executable, connection, folder, number):
+    settings_path = os.path.join(folder, f"{number.name}.cfg")
+    with game_in_play(executable, connection, folder, settings_path) as program:
+        os.remove(settings_path)
+        end_with(program, number)
     assert program.returncode == 0, f"{number.name}: exit status {program.returncode}"
     with open(settings_path, "rb") as settings:
         assert settings.read() == SETTINGS, f"{number.name}: settings not saved"
@@ -53,41 +65,27 @@ def signal_saves_and_ends(executable, connection, folder, number):
 
 def ignored_hangup_stays_ignored(executable, connection, folder):
     settings_path = os.path.join(folder, "nohup.cfg")
-    program = run_game(executable, connection.get_display_name(), folder, settings_path,
-                       ignored=signal.SIGHUP)
-    try:
-        play(connection)
+    with game_in_play(executable, connection, folder, settings_path,
+                      ignored=signal.SIGHUP) as program:
         program.send_signal(signal.SIGHUP)
         time.sleep(1)
         assert program.poll() is None, "an ignored SIGHUP ended the program"
-        program.send_signal(signal.SIGTERM)
-        wait_for(lambda: program.poll() is not None, "the program to end")
-    finally:
-        if program.poll() is None:
-            program.kill()
-            program.wait()
+        end_with(program, signal.SIGTERM)
     assert program.returncode == 0, f"exit status {program.returncode}"
 
 
 def second_signal_ends_a_stuck_close(executable, connection, folder):
     settings_folder = os.path.join(folder, "saves")
     os.mkdir(settings_folder)
-    program = run_game(executable, connection.get_display_name(), folder,
-                       os.path.join(settings_folder, "a.cfg"))
-    try:
-        play(connection)
+    with game_in_play(executable, connection, folder,
+                      os.path.join(settings_folder, "a.cfg")) as program:
         # A file where the settings' folder was: the save at the close fails.
         os.rename(settings_folder, settings_folder + ".gone")
         open(settings_folder, "wb").close()
         program.send_signal(signal.SIGTERM)
         wait_for(lambda: find_window(connection, "Tovik"), "the error box")
         assert program.poll() is None, "the program ended despite the failed save"
-        program.send_signal(signal.SIGTERM)
-        wait_for(lambda: program.poll() is not None, "the program to end")
-    finally:
-        if program.poll() is None:
-            program.kill()
-            program.wait()
+        end_with(program, signal.SIGTERM)
     assert program.returncode == -signal.SIGTERM, f"exit status {program.returncode}"
 
 
