@@ -24,26 +24,14 @@ Bonus GameState::commit()
     score += pendingPoints;
     subTotal += pendingSubTotalPoints;
 
-    const bool subTotalReached = subTotal >= SubTotalBonusThreshold;
-    const bool fiveOfAKind = isFiveOfAKind(diceValues);
-    Bonus bonus = Bonus::None;
-    if (!subTotalBonusGiven && fiveOfAKindScored && subTotalReached && fiveOfAKind) {
-        bonus = Bonus::Combined;
+    const Bonus bonus = bonusForCommit(
+            {subTotal, subTotalBonusGiven, fiveOfAKindScored, isFiveOfAKind(diceValues)});
+    score += bonusPoints(bonus);
+    if (givesSubTotalBonus(bonus))
         subTotalBonusGiven = true;
-        score += ExtraFiveOfAKindPoints + SubTotalBonusPoints;
-    } else if (fiveOfAKindScored && fiveOfAKind) {
-        bonus = Bonus::ExtraFiveOfAKind;
-        score += ExtraFiveOfAKindPoints;
-    }
-    if (!subTotalBonusGiven && subTotalReached) {
-        bonus = Bonus::SubTotal;
-        subTotalBonusGiven = true;
-        score += SubTotalBonusPoints;
-    }
     if (bonus != Bonus::None)
         remarkShown = true;
-
-    if (pendingPoints == FiveOfAKindCategoryPoints && !fiveOfAKindScored)
+    if (armsExtraFiveOfAKindBonus(pendingPoints))
         fiveOfAKindScored = true;
 
     rollCount = pendingPoints = pendingSubTotalPoints = 0;

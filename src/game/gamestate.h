@@ -1,17 +1,11 @@
 #pragma once
 
+#include "game/bonus.h"
 #include "game/scoring.h"
 
 #include <QtGlobal>
 #include <array>
 
-// A bonus granted when a selection is committed; at most one per commit.
-enum class Bonus { None, Combined, ExtraFiveOfAKind, SubTotal };
-
-inline constexpr qint32 SubTotalBonusThreshold = 63;
-inline constexpr qint32 SubTotalBonusPoints = 35;
-inline constexpr qint32 ExtraFiveOfAKindPoints = 100;
-inline constexpr qint32 FiveOfAKindCategoryPoints = 50;
 inline constexpr int MaxRollsPerTurn = 3;
 inline constexpr int TurnsPerGame = CategoryCount;
 
