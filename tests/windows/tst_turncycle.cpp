@@ -22,6 +22,8 @@ private Q_SLOTS:
     void newGameInTheMiddleRestartsWithAllCategories();
     void onlyAScoreAboveTheHighestOpensTheRecordWindow_data();
     void onlyAScoreAboveTheHighestOpensTheRecordWindow();
+    void seededGameDrawsAsItAlwaysHas_data();
+    void seededGameDrawsAsItAlwaysHas();
 };
 
 void TestTurnCycle::newGameRollsOnceAndGreetsThePlayer()
@@ -227,6 +229,63 @@ void TestTurnCycle::onlyAScoreAboveTheHighestOpensTheRecordWindow()
     QCOMPARE(m_form->highestScoreAction->isEnabled(), opens);
     QTest::mousePress(m_form->die1, Qt::LeftButton);
     QVERIFY(!m_form->heldMarker1->isVisible());
+}
+
+void TestTurnCycle::seededGameDrawsAsItAlwaysHas_data()
+{
+    QTest::addColumn<bool>("animated");
+    QTest::addColumn<QString>("lastDice");
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<std::uint32_t>("seedAtTheEnd");
+    QTest::newRow("plain rolls") << false << QStringLiteral("56313") << QStringLiteral("30")
+                                 << std::uint32_t(1262025923);
+    QTest::newRow("animated rolls")
+            << true << QStringLiteral("11655") << QStringLiteral("77") << std::uint32_t(3799334136);
+}
+
+// A whole game from one seed, with holds, a refused and a withdrawn choice on the way. The last
+// dice, the score and the generator's state at the end pin every draw of the game, the
+// animation's frames and the commentator's texts included, to the order they have always had.
+void TestTurnCycle::seededGameDrawsAsItAlwaysHas()
+{
+    QFETCH(bool, animated);
+    QFETCH(QString, lastDice);
+    QFETCH(QString, score);
+    QFETCH(std::uint32_t, seedAtTheEnd);
+    m_form->animationAction->setChecked(animated);
+    RandomGenerator moves(5);
+    processRandom().setSeed(2024);
+    m_form->newGameAction->trigger();
+    for (int turn = 0; turn < TurnsPerGame; ++turn) {
+        while (m_form->rollButton->isEnabled() && moves.next(3) != 0) {
+            for (int die = 0; die < 5; ++die) {
+                if (moves.next(3) == 0)
+                    QTest::mousePress(image(die), Qt::LeftButton);
+            }
+            QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+        }
+        QList<Category> open;
+        for (int i = 0; i < CategoryCount; ++i) {
+            if (m_form->categoryButton(Category(i))->isVisible())
+                open.append(Category(i));
+        }
+        const Category chosen = open.at(moves.next(int(open.size())));
+        QTest::mouseClick(m_form->categoryButton(chosen), Qt::LeftButton);
+        if (open.size() > 1 && moves.next(3) == 0) {
+            open.removeOne(chosen);
+            QTest::mouseClick(m_form->categoryButton(open.first()), Qt::LeftButton);
+            QTest::mouseClick(m_form->unselectButton, Qt::LeftButton);
+            QTest::mouseClick(m_form->categoryButton(chosen), Qt::LeftButton);
+        }
+        QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    }
+    QString dice;
+    for (qint32 value : m_form->game().diceValues)
+        dice += QString::number(value);
+    QVERIFY(m_form->newGameButton->isVisible());
+    QCOMPARE(dice, lastDice);
+    QCOMPARE(m_form->scoreLabel->text(), score);
+    QCOMPARE(processRandom().seed(), seedAtTheEnd);
 }
 
 QTEST_MAIN(TestTurnCycle)
