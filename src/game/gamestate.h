@@ -1,13 +1,11 @@
 #pragma once
 
 #include "game/bonus.h"
+#include "game/game.h"
 #include "game/scoring.h"
 
 #include <QtGlobal>
 #include <array>
-
-inline constexpr int MaxRollsPerTurn = 3;
-inline constexpr int TurnsPerGame = CategoryCount;
 
 // The numbers of one game and the rules that change them. The main window shows them and
 // drives them through its buttons; nothing here knows about controls.

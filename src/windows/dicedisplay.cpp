@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int StepsPerPhase = 30;
-constexpr int DieCount = 5;
 
 qint32 rollOneDie()
 {
