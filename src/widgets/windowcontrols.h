@@ -48,6 +48,8 @@ void setTextOnFullLines(QLabel *label);
 
 QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
                        const QFont &font);
+// Gives a button made elsewhere what newButton() gives its own.
+void setUpButton(QPushButton *button, const QRect &geometry, const QFont &font);
 
 // A window's background fill as designed, from Colors::Aqua to Colors::Blue, until the window shows
 // the player's colour pair. Created before the other controls, it lies under all of them.

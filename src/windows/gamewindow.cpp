@@ -10,6 +10,7 @@
 #include "widgets/gradientfill.h"
 #include "widgets/transparentimage.h"
 #include "widgets/windowcontrols.h"
+#include "windows/mnemonicbutton.h"
 #include "windows/pressbutton.h"
 #include "windows/windowplacement.h"
 
@@ -104,6 +105,14 @@ QLabel *makeNumber(QWidget *parent, const QRect &geometry, const QString &meanin
     return label;
 }
 
+QPushButton *makeMnemonicButton(const QString &caption, QWidget *parent, const QRect &geometry,
+                                const QFont &font)
+{
+    auto *button = new MnemonicButton(caption, parent);
+    setUpButton(button, geometry, font);
+    return button;
+}
+
 } // namespace
 
 GameWindow::GameWindow(Session &session, QWidget *parent) : QMainWindow(parent), m_session(session)
@@ -135,15 +144,15 @@ void GameWindow::createControls()
     createScorePanel(client);
 
     const QFont panelFont = tahomaFont(PanelFontSize);
-    m_rollButton = named(newButton(QStringLiteral("&ROLL"), client, RollButtonGeometry,
+    m_rollButton = named(makeMnemonicButton(QStringLiteral("&ROLL"), client, RollButtonGeometry,
                                             tahomaFont(SmallFontSize)),
                          u"rollButton");
     m_rollButton->hide();
     m_newGameButton = named(
-            newButton(QStringLiteral("&New Game"), client, RollButtonGeometry, panelFont),
+            makeMnemonicButton(QStringLiteral("&New Game"), client, RollButtonGeometry, panelFont),
             u"newGameButton");
     createCategoryButtons(client);
-    m_unselectButton = named(newButton(QStringLiteral("&Un-Select Item"), client,
+    m_unselectButton = named(makeMnemonicButton(QStringLiteral("&Un-Select Item"), client,
                                                 UnSelectButtonGeometry, tahomaFont(SmallFontSize)),
                              u"unselectButton");
     m_unselectButton->setEnabled(false);

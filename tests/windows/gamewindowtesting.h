@@ -66,13 +66,18 @@ inline std::uint32_t seedForRoll(const Dice &wanted, const HeldDice &held = {},
     }
 }
 
-// What the player does between an Alt+letter press and the click that Qt delivers late for it.
-enum class LateClickRace { UnSelectAfterAltR, RollClickAfterAltR, NewGameKeyAfterAltN };
+// What the player does right after an Alt+letter press, which Qt's own buttons answered late.
+enum class AltKeyRace {
+    UnSelectAfterAltR,
+    RollClickAfterAltR,
+    NewGameKeyAfterAltN,
+    AltRInsideARoll
+};
 
 // The ways a player without a mouse, or with one, sets off a control.
 enum class Activation { LeftClick, RightPress, MiddlePress, Space, PressAction };
 
-Q_DECLARE_METATYPE(LateClickRace)
+Q_DECLARE_METATYPE(AltKeyRace)
 Q_DECLARE_METATYPE(Activation)
 
 // A shown game window of its own for each test, with the dice under the test's control: rolls
