@@ -141,6 +141,7 @@ void GameWindow::createControls()
     m_backgroundFill
             = named(newBackgroundFill(client, FillGeometry, FillColorCount), u"backgroundFill");
     createDice(client);
+    // Made just before ROLL, the commentator's message stands before it in the focus chain.
     createScorePanel(client);
 
     const QFont panelFont = tahomaFont(PanelFontSize);

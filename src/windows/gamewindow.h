@@ -96,6 +96,8 @@ private:
     void setRollLocked(bool locked);
     void setMessage(const QString &text);
     void showNumbers();
+    void parkFocus(QWidget *control);
+    void returnFocusToRoll();
 
     Session &m_session;
     const QWidget *m_mainWindow = nullptr;

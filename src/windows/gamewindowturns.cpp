@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 
 // The turn cycle as the game window shows it: the player's moves go to the game, and the game's
 // events come back as buttons, numbers, faces and the commentator's texts.
@@ -44,8 +45,10 @@ void GameWindow::requestRoll()
 {
     if (!canBePressed(m_rollButton))
         return;
-    if (m_game.position().selection)
+    if (m_game.position().selection) {
+        parkFocus(m_unselectButton);
         m_unselectButton->setEnabled(false);
+    }
     m_game.roll();
 }
 
@@ -69,6 +72,7 @@ void GameWindow::toggleHold(int die)
 void GameWindow::showNewGame()
 {
     m_session.setGameStarted(true);
+    parkFocus(m_newGameButton);
     m_newGameButton->hide();
     m_rollButton->show();
     m_rollButton->setEnabled(true);
@@ -86,8 +90,10 @@ void GameWindow::showNewGame()
 void GameWindow::showRollCounted(int rollCount)
 {
     showRollCount(rollCount);
-    if (rollCount == MaxRollsPerTurn)
+    if (rollCount == MaxRollsPerTurn) {
+        parkFocus(m_rollButton);
         m_rollButton->setEnabled(false);
+    }
     if (const std::optional<QString> message = m_commentator.rollCounted(rollCount))
         setMessage(*message);
 }
@@ -109,6 +115,13 @@ Dice GameWindow::rollDice(const Dice &dice, const HeldDice &held)
 
 void GameWindow::setRollLocked(bool locked)
 {
+    if (locked) {
+        QWidget *focused = focusWidget();
+        if (focused == m_rollButton || focused == m_newGameButton
+            || std::find(m_categoryButtons.begin(), m_categoryButtons.end(), focused)
+                    != m_categoryButtons.end())
+            parkFocus(focused);
+    }
     m_newGameButton->setEnabled(!locked);
     m_rollButton->setEnabled(!locked && m_game.rollCount() != MaxRollsPerTurn);
     for (QPushButton *button : m_categoryButtons)
@@ -124,6 +137,7 @@ void GameWindow::showRoll(const Dice &dice)
     m_announcer->say(rollSummary(dice, m_game.position().held));
     if (const std::optional<QString> remark = m_commentator.rolled())
         setMessage(*remark);
+    returnFocusToRoll();
     Q_EMIT diceSettled(dice);
 }
 
@@ -143,9 +157,12 @@ void GameWindow::showSelection(Category category, qint32 points)
 void GameWindow::showUnselection(Category category)
 {
     m_categoryButtons[std::size_t(category)]->setEnabled(true);
+    parkFocus(m_unselectButton);
     m_unselectButton->setEnabled(false);
-    if (m_game.rollCount() == MaxRollsPerTurn)
+    if (m_game.rollCount() == MaxRollsPerTurn) {
+        parkFocus(m_rollButton);
         m_rollButton->setEnabled(false);
+    }
     setMessage(Commentary::unselect());
 }
 
@@ -164,10 +181,29 @@ void GameWindow::showGameOver(qint32 score)
 {
     setMessage(m_commentator.gameOver());
     m_newGameButton->show();
+    parkFocus(m_rollButton);
     m_rollButton->hide();
     if (score > m_session.recordScore()) {
         HighScoreWindow highScoreWindow(m_session, this);
         highScoreWindow.enterRecordMode(score);
         highScoreWindow.exec();
     }
+}
+
+// Qt hands the focus of a control that is disabled or hidden on to the next one in the tab
+// order, where the next Space would hold a die or score a category unasked. The game's buttons
+// hand it to the commentator's message instead, which takes no focus of its own and stands just
+// before ROLL in the focus chain: Space does nothing there, a screen reader reads the message,
+// and Tab goes on from ROLL's place. Once the dice settle, ROLL takes the focus back if it can be
+// pressed, as after an animated roll or in place of New Game.
+void GameWindow::parkFocus(QWidget *control)
+{
+    if (focusWidget() == control)
+        m_commentLabel->setFocus();
+}
+
+void GameWindow::returnFocusToRoll()
+{
+    if (focusWidget() == m_commentLabel && canBePressed(m_rollButton))
+        m_rollButton->setFocus();
 }

@@ -18,6 +18,8 @@ private Q_SLOTS:
     void numberKeysHoldDiceUnderTheRulesOfAClick();
     void altLettersActAtOnceInTheOrderOfKeysAndClicks_data();
     void altLettersActAtOnceInTheOrderOfKeysAndClicks();
+    void focusNeverLandsWhereSpaceChangesTheGame_data();
+    void focusNeverLandsWhereSpaceChangesTheGame();
     void screenReadersHearTheDiceAndTheLabels();
     void commentatorShowsANameAsTypedNotAsMarkup();
     void diceHoldOnTheKeyboardAndTheirActionUnlessRolling_data();
@@ -165,6 +167,46 @@ void TestGameWindowAccess::altLettersActAtOnceInTheOrderOfKeysAndClicks()
     // No click is left on its way.
     QVERIFY(!rollButton()->isDown() && !newGameButton()->isDown());
     QVERIFY(!m_form->isRolling());
+}
+
+void TestGameWindowAccess::focusNeverLandsWhereSpaceChangesTheGame_data()
+{
+    QTest::addColumn<bool>("animated");
+    QTest::newRow("plain rolls") << false;
+    QTest::newRow("animated rolls") << true;
+}
+
+// Space on New Game and ROLL plays a turn's rolls; when ROLL runs out, the focus goes to the
+// commentator's message: Space changes nothing there and Tab goes on from ROLL's place. Space on
+// Un-Select leaves it there as well.
+void TestGameWindowAccess::focusNeverLandsWhereSpaceChangesTheGame()
+{
+    QFETCH(bool, animated);
+    animationAction()->setChecked(animated);
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    newGameButton()->setFocus();
+    QTest::keyClick(newGameButton(), Qt::Key_Space);
+    QCOMPARE(m_form->focusWidget(), rollButton());
+    QTest::keyClick(rollButton(), Qt::Key_Space);
+    QCOMPARE(m_form->focusWidget(), rollButton());
+    QTest::keyClick(rollButton(), Qt::Key_Space);
+    QCOMPARE(rollsLabel()->text(), QStringLiteral("3"));
+    QCOMPARE(m_form->focusWidget(), commentLabel());
+
+    QTest::keyClick(commentLabel(), Qt::Key_Space);
+    QCOMPARE(position().held, HeldDice {});
+    QVERIFY(!selectionPending());
+    QTest::keyClick(commentLabel(), Qt::Key_Tab);
+    QCOMPARE(m_form->focusWidget(), categoryButton(Category::Ones));
+
+    QTest::mouseClick(categoryButton(Category::Chance), Qt::LeftButton);
+    unselectButton()->setFocus();
+    QTest::keyClick(unselectButton(), Qt::Key_Space);
+    QVERIFY(!selectionPending());
+    QCOMPARE(m_form->focusWidget(), commentLabel());
+    QTest::keyClick(commentLabel(), Qt::Key_Space);
+    QCOMPARE(position().held, HeldDice {});
 }
 
 void TestGameWindowAccess::screenReadersHearTheDiceAndTheLabels()
