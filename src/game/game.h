@@ -66,7 +66,7 @@ public:
     bool unselect();
 
     // Plays a log's moves on a new game, refusing any that the game would refuse; false at the
-    // first refusal, with the game where that move found it.
+    // first refusal, with the game left where the replay stopped.
     bool replay(const GameLog &log);
 
     const Position &position() const { return m_position; }
