@@ -62,7 +62,7 @@ double timedRoll(GameWindow &form)
 {
     QElapsedTimer timer;
     timer.start();
-    form.rollButton->click();
+    form.findChild<QPushButton *>(QStringLiteral("rollButton"))->click();
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
@@ -72,13 +72,13 @@ void benchmarkRoll()
     GameWindow form(session);
     form.show();
     processRandom().setSeed(1);
-    form.animationAction->setChecked(true);
+    form.findChild<QAction *>(QStringLiteral("animationAction"))->setChecked(true);
 
     RollPacing::setEnabled(false);
     std::vector<double> unpaced;
     int frames = 0;
     for (int i = 0; i < 20; ++i) {
-        form.newGameAction->trigger();
+        form.newGame();
         const int before = form.diceDisplay().faceChanges();
         unpaced.push_back(timedRoll(form));
         frames = form.diceDisplay().faceChanges() - before;
@@ -87,7 +87,7 @@ void benchmarkRoll()
                 medianOf(unpaced));
 
     RollPacing::setEnabled(true);
-    form.newGameAction->trigger();
+    form.newGame();
     const double paced = timedRoll(form);
     const double rate = form.screen()->refreshRate() > 0 ? form.screen()->refreshRate() : 60.0;
     std::printf("animated roll with pacing: %.0f ms at %.1f Hz (%.1f refreshes; 69 expected)\n",

@@ -4,6 +4,7 @@
 #include "players/session.h"
 #include "windows/gamewindow.h"
 #include "windows/welcomewindow.h"
+#include "windowtesting.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +35,14 @@ public:
     Session &session() { return m_windows->session(); }
     GameWindow *gameWindow() { return &m_windows->gameWindow(); }
     WelcomeWindow *welcomeWindow() { return &m_windows->welcomeWindow(); }
+    template<typename Control> Control *gameControl(const QString &name)
+    {
+        return control<Control>(gameWindow(), name);
+    }
+    template<typename Control> Control *welcomeControl(const QString &name)
+    {
+        return control<Control>(welcomeWindow(), name);
+    }
 
     QString filePath(const QString &name) const { return m_folder->filePath(name); }
 

@@ -6,11 +6,35 @@
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+
+// A window's control by its object name, as Qt's own tests find them. A name that the window
+// does not hold ends the test program at once.
+template<typename Control = QWidget> Control *control(const QObject *window, const QString &name)
+{
+    auto *found = window->findChild<Control *>(name);
+    if (!found)
+        qFatal("%s has no %s named %s", window->metaObject()->className(),
+               Control::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// The game window's category buttons in the order of Category, and its menus.
+inline const QStringList GameCategoryButtonNames
+        = {QStringLiteral("onesButton"),          QStringLiteral("twosButton"),
+           QStringLiteral("threesButton"),        QStringLiteral("foursButton"),
+           QStringLiteral("fivesButton"),         QStringLiteral("sixesButton"),
+           QStringLiteral("threeOfAKindButton"),  QStringLiteral("fourOfAKindButton"),
+           QStringLiteral("fullHouseButton"),     QStringLiteral("smallStraightButton"),
+           QStringLiteral("largeStraightButton"), QStringLiteral("chanceButton"),
+           QStringLiteral("fiveOfAKindButton")};
+inline const QStringList GameMenuNames
+        = {QStringLiteral("gameMenu"), QStringLiteral("optionsMenu"), QStringLiteral("helpMenu")};
 
 // Answers the next modal window of type Window as soon as it is open, from inside the nested
 // loop that shows it. The answer must close it. Polling stops when this object goes, so an

@@ -78,12 +78,17 @@ QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geo
                        const QFont &font)
 {
     auto *button = new QPushButton(caption, parent);
+    setUpButton(button, geometry, font);
+    return button;
+}
+
+void setUpButton(QPushButton *button, const QRect &geometry, const QFont &font)
+{
     // No window makes a button its default, so Enter in a text box or on a radio button presses
     // nothing; in a dialog Qt would otherwise press the first button.
     button->setAutoDefault(false);
     button->setGeometry(geometry);
     button->setFont(font);
-    return button;
 }
 
 GradientFill *newBackgroundFill(QWidget *parent, const QRect &geometry, int colorCount)

@@ -2,6 +2,8 @@
 
 #include "base/color.h"
 
+#include <QAnyStringView>
+
 class GradientFill;
 class QFont;
 class QFrame;
@@ -14,6 +16,13 @@ class QWidget;
 
 // Builders for the plain controls that the windows place by the pixel, so that every window
 // gets the same look from the same few calls.
+
+// Gives a control the object name by which tests and tools find it.
+template<typename Control> Control *named(Control *control, QAnyStringView name)
+{
+    control->setObjectName(name);
+    return control;
+}
 
 void setTextColor(QWidget *widget, Color color);
 void setBackgroundColor(QWidget *widget, Color color);
@@ -39,6 +48,8 @@ void setTextOnFullLines(QLabel *label);
 
 QPushButton *newButton(const QString &caption, QWidget *parent, const QRect &geometry,
                        const QFont &font);
+// Gives a button made elsewhere what newButton() gives its own.
+void setUpButton(QPushButton *button, const QRect &geometry, const QFont &font);
 
 // A window's background fill as designed, from Colors::Aqua to Colors::Blue, until the window shows
 // the player's colour pair. Created before the other controls, it lies under all of them.

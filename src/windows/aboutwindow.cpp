@@ -75,18 +75,26 @@ AboutWindow::AboutWindow(const Session &session, QWidget *parent)
 
 void AboutWindow::createControls()
 {
-    backgroundFill = newBackgroundFill(this, FillGeometry, FillColorCount);
-    okButton = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
+    backgroundFill
+            = named(newBackgroundFill(this, FillGeometry, FillColorCount), u"backgroundFill");
+    okButton = named(
+            newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize)),
+            u"okButton");
     okButton->setFocus();
 
-    linkPanel = newPanel(this, PanelGeometry, Colors::Black);
-    creditLabel = newPanelLine(QStringLiteral("Tovik v2 - a dice game by the Tovik developers"),
-                               linkPanel, CreditTop);
-    makerLink = newLink(QString::fromUtf16(MakerAddress), linkPanel, MakerLinkTop);
-    linuxNoteLabel = newPanelLine(
-            QStringLiteral("Within time, you may check out a Linux version of Tovik!"), linkPanel,
-            LinuxNoteTop);
-    linuxLink = newLink(QString::fromUtf16(LinuxAddress), linkPanel, LinuxLinkTop);
+    linkPanel = named(newPanel(this, PanelGeometry, Colors::Black), u"linkPanel");
+    creditLabel
+            = named(newPanelLine(QStringLiteral("Tovik v2 - a dice game by the Tovik developers"),
+                                 linkPanel, CreditTop),
+                    u"creditLabel");
+    makerLink = named(newLink(QString::fromUtf16(MakerAddress), linkPanel, MakerLinkTop),
+                      u"makerLink");
+    linuxNoteLabel = named(
+            newPanelLine(QStringLiteral("Within time, you may check out a Linux version of Tovik!"),
+                         linkPanel, LinuxNoteTop),
+            u"linuxNoteLabel");
+    linuxLink = named(newLink(QString::fromUtf16(LinuxAddress), linkPanel, LinuxLinkTop),
+                      u"linuxLink");
 
     connect(okButton, &QPushButton::clicked, this, &AboutWindow::dismiss);
 }

@@ -23,14 +23,6 @@ public:
 
     explicit AboutWindow(const Session &session, QWidget *parent = nullptr);
 
-    QPushButton *okButton;
-    GradientFill *backgroundFill;
-    QFrame *linkPanel;
-    QLabel *creditLabel;
-    LinkLabel *makerLink;
-    QLabel *linuxNoteLabel;
-    LinkLabel *linuxLink;
-
     void dismiss();
 
 protected:
@@ -39,6 +31,14 @@ protected:
 private:
     void createControls();
     void prepareToShow();
+
+    QPushButton *okButton = nullptr;
+    GradientFill *backgroundFill = nullptr;
+    QFrame *linkPanel = nullptr;
+    QLabel *creditLabel = nullptr;
+    LinkLabel *makerLink = nullptr;
+    QLabel *linuxNoteLabel = nullptr;
+    LinkLabel *linuxLink = nullptr;
 
     const Session &m_session;
 };

@@ -64,21 +64,25 @@ ColorSchemeDialog::ColorSchemeDialog(Session &session, const QWidget *mainWindow
 
 void ColorSchemeDialog::createControls()
 {
-    previewFill = newBackgroundFill(this, FillGeometry, FillColorCount);
-    backdropPanel = newPanel(this, BackdropGeometry, Colors::Black);
+    previewFill = named(newBackgroundFill(this, FillGeometry, FillColorCount), u"previewFill");
+    backdropPanel = named(newPanel(this, BackdropGeometry, Colors::Black), u"backdropPanel");
 
-    solidButton = newRadioButton(QStringLiteral("Solid Color"), this, SolidGeometry);
-    gradientButton = newRadioButton(QStringLiteral("Gradient"), this, GradientGeometry);
+    solidButton = named(newRadioButton(QStringLiteral("Solid Color"), this, SolidGeometry),
+                        u"solidButton");
+    gradientButton = named(newRadioButton(QStringLiteral("Gradient"), this, GradientGeometry),
+                           u"gradientButton");
     gradientButton->setChecked(true);
 
-    startSwatchFrame = newPanel(this, StartFrameGeometry, Colors::ButtonFace);
-    startSwatch = newSwatch(startSwatchFrame);
-    endSwatchFrame = newPanel(this, EndFrameGeometry, Colors::ButtonFace);
-    endSwatch = newSwatch(endSwatchFrame);
+    startSwatchFrame
+            = named(newPanel(this, StartFrameGeometry, Colors::ButtonFace), u"startSwatchFrame");
+    startSwatch = named(newSwatch(startSwatchFrame), u"startSwatch");
+    endSwatchFrame = named(newPanel(this, EndFrameGeometry, Colors::ButtonFace), u"endSwatchFrame");
+    endSwatch = named(newSwatch(endSwatchFrame), u"endSwatch");
 
     const QFont buttonFont = tahomaFont(WindowFontSize);
-    okButton = newButton(QStringLiteral("&OK"), this, OkGeometry, buttonFont);
-    cancelButton = newButton(QStringLiteral("&Cancel"), this, CancelGeometry, buttonFont);
+    okButton = named(newButton(QStringLiteral("&OK"), this, OkGeometry, buttonFont), u"okButton");
+    cancelButton = named(newButton(QStringLiteral("&Cancel"), this, CancelGeometry, buttonFont),
+                         u"cancelButton");
 
     setTabOrder(solidButton, gradientButton);
     setTabOrder(gradientButton, startSwatch);

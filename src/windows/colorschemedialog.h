@@ -23,17 +23,6 @@ class ColorSchemeDialog : public QDialog
 public:
     ColorSchemeDialog(Session &session, const QWidget *mainWindow, QWidget *parent = nullptr);
 
-    GradientFill *previewFill;
-    QFrame *backdropPanel;
-    QRadioButton *solidButton;
-    QRadioButton *gradientButton;
-    QFrame *startSwatchFrame;
-    ColorSwatch *startSwatch;
-    QFrame *endSwatchFrame;
-    ColorSwatch *endSwatch;
-    QPushButton *okButton;
-    QPushButton *cancelButton;
-
     void chooseSolidColor();
     void chooseGradient();
     void pickStartColor();
@@ -49,6 +38,17 @@ private:
     void connectControls();
     void prepareToShow();
     void pickSwatchColor(ColorSwatch *swatch, void (Gradient::*setPreviewColor)(Color));
+
+    GradientFill *previewFill = nullptr;
+    QFrame *backdropPanel = nullptr;
+    QRadioButton *solidButton = nullptr;
+    QRadioButton *gradientButton = nullptr;
+    QFrame *startSwatchFrame = nullptr;
+    ColorSwatch *startSwatch = nullptr;
+    QFrame *endSwatchFrame = nullptr;
+    ColorSwatch *endSwatch = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
     Session &m_session;
     const QWidget *m_mainWindow;

@@ -12,12 +12,6 @@
 namespace {
 
 constexpr int StepsPerPhase = 30;
-constexpr int DieCount = 5;
-
-qint32 rollOneDie()
-{
-    return randomBelow(6) + 1;
-}
 
 } // namespace
 
@@ -70,30 +64,27 @@ void DiceDisplay::setFace(int die, qint32 value)
     ++m_faceChanges;
 }
 
-void DiceDisplay::plainRoll(GameState &game)
+void DiceDisplay::showDice(const Dice &dice)
 {
-    for (int die = 0; die < DieCount; ++die) {
-        if (!game.isHeld(die))
-            game.diceValues[std::size_t(die)] = rollOneDie();
-    }
     for (int die = 0; die < DieCount; ++die)
-        setFace(die, game.diceValues[std::size_t(die)]);
+        setFace(die, dice[std::size_t(die)]);
     updateAccessibleNames();
 }
 
-void DiceDisplay::animatedRoll(GameState &game, const QWidget *window)
+Dice DiceDisplay::animatedRoll(const Dice &dice, const HeldDice &held, const QWidget *window)
 {
+    Dice rolled = dice;
     for (int first = 0; first < DieCount; ++first) {
-        if (game.isHeld(first))
+        if (held[std::size_t(first)])
             continue;
         int steps = 0;
         do {
             QElapsedTimer passStart;
             passStart.start();
             for (int die = first; die < DieCount; ++die) {
-                if (!game.isHeld(die)) {
-                    const qint32 value = rollOneDie();
-                    game.diceValues[std::size_t(die)] = value;
+                if (!held[std::size_t(die)]) {
+                    const qint32 value = randomBelow(6) + 1;
+                    rolled[std::size_t(die)] = value;
                     setFace(die, value);
                     m_faces[std::size_t(die)]->repaint();
                     QThread::yieldCurrentThread();
@@ -105,6 +96,7 @@ void DiceDisplay::animatedRoll(GameState &game, const QWidget *window)
         } while (steps < StepsPerPhase);
     }
     updateAccessibleNames();
+    return rolled;
 }
 
 // Screen readers hear a die's value once it has settled, never the animation's frames.

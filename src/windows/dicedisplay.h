@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/gamestate.h"
+#include "game/gamelog.h"
 
 #include <array>
 
@@ -25,13 +25,15 @@ public:
     // background that has just changed.
     void repaint();
 
-    // Every free die gets a new value; then all five faces are set, held dice included.
-    void plainRoll(GameState &game);
+    // Sets all five faces, held dice included, as a plain roll does.
+    void showDice(const Dice &dice);
 
-    // The animation's passes: for each free die i, passes over dice i..5 until 30 steps have
-    // been counted, each change painted at once and followed by a yield and the handling of all
-    // pending events. Locking the window's controls meanwhile is the caller's job.
-    void animatedRoll(GameState &game, const QWidget *window);
+    // Rolls the free dice as an animation and returns where they settle. For each free die i,
+    // passes over dice i..5 until 30 steps have been counted, each change drawn from the random
+    // generator, painted at once and followed by a yield and the handling of all pending events;
+    // a die settles on the last value drawn for it. Locking the window's controls meanwhile is
+    // the caller's job.
+    Dice animatedRoll(const Dice &dice, const HeldDice &held, const QWidget *window);
 
     // Changes made by the roll so far; benchmarks and tests count frames with it.
     int faceChanges() const { return m_faceChanges; }

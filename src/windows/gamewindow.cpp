@@ -10,6 +10,7 @@
 #include "widgets/gradientfill.h"
 #include "widgets/transparentimage.h"
 #include "widgets/windowcontrols.h"
+#include "windows/mnemonicbutton.h"
 #include "windows/pressbutton.h"
 #include "windows/windowplacement.h"
 
@@ -18,7 +19,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
 #include <QShortcut>
 #include <QShowEvent>
 
@@ -30,9 +30,9 @@ constexpr int FillColorCount = 236;
 
 constexpr int DieTop = 16;
 constexpr QSize DieSize(105, 105);
-constexpr std::array<int, 5> DieLefts = {40, 144, 248, 352, 456};
+constexpr std::array<int, DieCount> DieLefts = {40, 144, 248, 352, 456};
 constexpr int HeldTop = 120;
-constexpr std::array<int, 5> HeldLefts = {42, 145, 248, 352, 456};
+constexpr std::array<int, DieCount> HeldLefts = {42, 145, 248, 352, 456};
 
 constexpr QRect PanelGeometry(40, 152, 409, 73);
 constexpr QRect CpuGeometry(16, 8, 65, 33);
@@ -51,24 +51,25 @@ constexpr QRect UnSelectButtonGeometry(456, 192, 105, 33);
 struct CategoryLayout
 {
     const char16_t *caption;
+    const char16_t *name;
     QRect geometry;
 };
 
 // In the order of Category, which is also the buttons' tab order.
 constexpr std::array<CategoryLayout, CategoryCount> CategoryLayouts = {{
-        {u"Ones", QRect(40, 248, 75, 25)},
-        {u"Twos", QRect(128, 248, 75, 25)},
-        {u"Threes", QRect(216, 248, 75, 25)},
-        {u"Fours", QRect(304, 248, 75, 25)},
-        {u"Fives", QRect(392, 248, 75, 25)},
-        {u"Sixes", QRect(480, 248, 75, 25)},
-        {u"3 of a Kind", QRect(40, 280, 163, 25)},
-        {u"4 of a Kind", QRect(216, 280, 163, 25)},
-        {u"Full House", QRect(392, 280, 163, 25)},
-        {u"Small Straight", QRect(40, 312, 163, 25)},
-        {u"Large Straight", QRect(216, 312, 163, 25)},
-        {u"Chance", QRect(392, 312, 163, 25)},
-        {u"Tovik!", QRect(168, 352, 283, 33)},
+        {u"Ones", u"onesButton", QRect(40, 248, 75, 25)},
+        {u"Twos", u"twosButton", QRect(128, 248, 75, 25)},
+        {u"Threes", u"threesButton", QRect(216, 248, 75, 25)},
+        {u"Fours", u"foursButton", QRect(304, 248, 75, 25)},
+        {u"Fives", u"fivesButton", QRect(392, 248, 75, 25)},
+        {u"Sixes", u"sixesButton", QRect(480, 248, 75, 25)},
+        {u"3 of a Kind", u"threeOfAKindButton", QRect(40, 280, 163, 25)},
+        {u"4 of a Kind", u"fourOfAKindButton", QRect(216, 280, 163, 25)},
+        {u"Full House", u"fullHouseButton", QRect(392, 280, 163, 25)},
+        {u"Small Straight", u"smallStraightButton", QRect(40, 312, 163, 25)},
+        {u"Large Straight", u"largeStraightButton", QRect(216, 312, 163, 25)},
+        {u"Chance", u"chanceButton", QRect(392, 312, 163, 25)},
+        {u"Tovik!", u"fiveOfAKindButton", QRect(168, 352, 283, 33)},
 }};
 
 constexpr int SmallFontSize = 11;
@@ -104,6 +105,14 @@ QLabel *makeNumber(QWidget *parent, const QRect &geometry, const QString &meanin
     return label;
 }
 
+QPushButton *makeMnemonicButton(const QString &caption, QWidget *parent, const QRect &geometry,
+                                const QFont &font)
+{
+    auto *button = new MnemonicButton(caption, parent);
+    setUpButton(button, geometry, font);
+    return button;
+}
+
 } // namespace
 
 GameWindow::GameWindow(Session &session, QWidget *parent) : QMainWindow(parent), m_session(session)
@@ -114,7 +123,7 @@ GameWindow::GameWindow(Session &session, QWidget *parent) : QMainWindow(parent),
     createControls();
     createMenus();
     connectControls();
-    connectMenus();
+    connectGame();
     followSession();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     prepareFirstGame();
@@ -129,146 +138,142 @@ void GameWindow::createControls()
     setBackgroundColor(client, Colors::Black);
     setCentralWidget(client);
 
-    backgroundFill = newBackgroundFill(client, FillGeometry, FillColorCount);
+    m_backgroundFill
+            = named(newBackgroundFill(client, FillGeometry, FillColorCount), u"backgroundFill");
+    createDice(client);
+    // Made just before ROLL, the commentator's message stands before it in the focus chain.
+    createScorePanel(client);
 
-    std::array<DieFace *, 5> dieFaces {};
+    const QFont panelFont = tahomaFont(PanelFontSize);
+    m_rollButton = named(makeMnemonicButton(QStringLiteral("&ROLL"), client, RollButtonGeometry,
+                                            tahomaFont(SmallFontSize)),
+                         u"rollButton");
+    m_rollButton->hide();
+    m_newGameButton = named(
+            makeMnemonicButton(QStringLiteral("&New Game"), client, RollButtonGeometry, panelFont),
+            u"newGameButton");
+    createCategoryButtons(client);
+    m_unselectButton = named(makeMnemonicButton(QStringLiteral("&Un-Select Item"), client,
+                                                UnSelectButtonGeometry, tahomaFont(SmallFontSize)),
+                             u"unselectButton");
+    m_unselectButton->setEnabled(false);
+    setTabOrders();
+}
+
+void GameWindow::createDice(QWidget *client)
+{
     DiceDisplay::Images faces {};
     DiceDisplay::Images markers {};
     const ScaledPicture heldPicture = heldMarkerPicture();
-    for (std::size_t die = 0; die < faces.size(); ++die) {
-        dieFaces[die] = new DieFace(client);
-        faces[die] = dieFaces[die];
-        faces[die]->setGeometry(QRect(QPoint(DieLefts[die], DieTop), DieSize));
-        faces[die]->setToolTip(QStringLiteral("Click to HOLD"));
-        markers[die] = new TransparentImage(client);
+    for (std::size_t die = 0; die < m_dice.size(); ++die) {
+        m_dice[die] = named(new DieFace(client), QStringLiteral("die%1").arg(die + 1));
+        m_dice[die]->setGeometry(QRect(QPoint(DieLefts[die], DieTop), DieSize));
+        m_dice[die]->setToolTip(QStringLiteral("Click to HOLD"));
+        faces[die] = m_dice[die];
+        markers[die]
+                = named(new TransparentImage(client), QStringLiteral("heldMarker%1").arg(die + 1));
         markers[die]->setPicture(heldPicture);
         markers[die]->setGeometry(
                 QRect(QPoint(HeldLefts[die], HeldTop), heldPicture.designed().size()));
         markers[die]->hide();
     }
-    std::tie(die1, die2, die3, die4, die5)
-            = std::tuple(dieFaces[0], dieFaces[1], dieFaces[2], dieFaces[3], dieFaces[4]);
-    std::tie(heldMarker1, heldMarker2, heldMarker3, heldMarker4, heldMarker5)
-            = std::tuple(markers[0], markers[1], markers[2], markers[3], markers[4]);
-    m_diceDisplay = std::make_unique<DiceDisplay>(faces, markers, dieFaceImages);
+    m_diceDisplay = std::make_unique<DiceDisplay>(faces, markers, m_dieFaceImages);
+}
 
-    scorePanel = new QFrame(client);
+void GameWindow::createScorePanel(QWidget *client)
+{
+    auto *scorePanel = named(new QFrame(client), u"scorePanel");
     scorePanel->setGeometry(PanelGeometry);
     scorePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setBackgroundColor(scorePanel, Colors::Black);
-    m_announcer = new Announcer(scorePanel);
+    m_announcer = named(new Announcer(scorePanel), u"announcer");
 
-    commentatorLabel = makeLabel(QStringLiteral("CPU"), scorePanel, tahomaFont(CpuFontSize, true),
-                                 Colors::Lime);
+    QLabel *commentatorLabel = named(makeLabel(QStringLiteral("CPU"), scorePanel,
+                                               tahomaFont(CpuFontSize, true), Colors::Lime),
+                                     u"commentatorLabel");
     commentatorLabel->setGeometry(CpuGeometry);
     commentatorLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    commentLabel = makeLabel(QStringLiteral("Click new game to play!!"), scorePanel,
-                             tahomaFont(PanelFontSize), Colors::White);
-    commentLabel->setGeometry(CpuMessageGeometry);
-    commentLabel->setWordWrap(true);
-    commentLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    commentLabel->setToolTip(QStringLiteral("This is what the CPU has to say!"));
-    commentLabel->setAccessibleDescription(commentLabel->toolTip());
-    setMessage(commentLabel->text());
+    m_commentLabel = named(makeLabel(QStringLiteral("Click new game to play!!"), scorePanel,
+                                     tahomaFont(PanelFontSize), Colors::White),
+                           u"commentLabel");
+    m_commentLabel->setGeometry(CpuMessageGeometry);
+    m_commentLabel->setWordWrap(true);
+    m_commentLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_commentLabel->setToolTip(QStringLiteral("This is what the CPU has to say!"));
+    m_commentLabel->setAccessibleDescription(m_commentLabel->toolTip());
+    setMessage(m_commentLabel->text());
+
     const QFont panelFont = tahomaFont(PanelFontSize);
-    scoreCaption = newLabel(QStringLiteral("Score:"), scorePanel, ScoreCaptionPos, CaptionHeight,
-                            panelFont, Colors::White);
-    scoreLabel = makeNumber(scorePanel, ScoreGeometry, QStringLiteral("Score"));
-    subTotalCaption = newLabel(QStringLiteral("Sub Total:"), scorePanel, SubTotalCaptionPos,
-                               CaptionHeight, panelFont, Colors::White);
-    subTotalLabel = makeNumber(scorePanel, SubTotalGeometry, QStringLiteral("Sub total"));
-    rollsCaption = newLabel(QStringLiteral("Rolls:"), scorePanel, RollsCaptionPos, CaptionHeight,
-                            panelFont, Colors::White);
-    rollsLabel = makeNumber(scorePanel, RollsGeometry, QStringLiteral("Rolls"));
-
-    rollButton = newButton(QStringLiteral("&ROLL"), client, RollButtonGeometry,
-                           tahomaFont(SmallFontSize));
-    rollButton->hide();
-    newGameButton = newButton(QStringLiteral("&New Game"), client, RollButtonGeometry, panelFont);
-    createCategoryButtons();
-    unselectButton = newButton(QStringLiteral("&Un-Select Item"), client, UnSelectButtonGeometry,
-                               tahomaFont(SmallFontSize));
-    unselectButton->setEnabled(false);
-
-    setTabOrder(rollButton, newGameButton);
-    QWidget *previous = newGameButton;
-    for (QPushButton *button : m_categoryButtons) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    setTabOrder(previous, unselectButton);
-    previous = unselectButton;
-    for (QWidget *face : {die1, die2, die3, die4, die5}) {
-        setTabOrder(previous, face);
-        previous = face;
-    }
+    const auto addNumber = [&](const QString &caption, const QPoint &captionPos,
+                               const QRect &geometry, const QString &meaning, const QString &name) {
+        named(newLabel(caption, scorePanel, captionPos, CaptionHeight, panelFont, Colors::White),
+              name + QStringLiteral("Caption"));
+        return named(makeNumber(scorePanel, geometry, meaning), name + QStringLiteral("Label"));
+    };
+    m_scoreLabel = addNumber(QStringLiteral("Score:"), ScoreCaptionPos, ScoreGeometry,
+                             QStringLiteral("Score"), QStringLiteral("score"));
+    m_subTotalLabel = addNumber(QStringLiteral("Sub Total:"), SubTotalCaptionPos, SubTotalGeometry,
+                                QStringLiteral("Sub total"), QStringLiteral("subTotal"));
+    m_rollsLabel = addNumber(QStringLiteral("Rolls:"), RollsCaptionPos, RollsGeometry,
+                             QStringLiteral("Rolls"), QStringLiteral("rolls"));
 }
 
-void GameWindow::createCategoryButtons()
+void GameWindow::createCategoryButtons(QWidget *client)
 {
-    QWidget *client = centralWidget();
     for (std::size_t i = 0; i < m_categoryButtons.size(); ++i) {
         const QString caption = QString::fromUtf16(CategoryLayouts[i].caption);
         const Category category = Category(i);
-        QPushButton *button = nullptr;
-        if (category == Category::Ones || category == Category::Twos) {
-            auto *pressButton = new PressButton(caption, client);
-            pressButton->setGeometry(CategoryLayouts[i].geometry);
-            button = pressButton;
-        } else {
-            button = new QPushButton(caption, client);
-            button->setGeometry(CategoryLayouts[i].geometry);
-        }
+        QPushButton *button = category == Category::Ones || category == Category::Twos
+                ? new PressButton(caption, client)
+                : new QPushButton(caption, client);
+        button->setObjectName(CategoryLayouts[i].name);
+        button->setGeometry(CategoryLayouts[i].geometry);
         button->setFont(tahomaFont(PanelFontSize));
         button->setAccessibleDescription(QStringLiteral("Score this turn as %1").arg(caption));
         button->hide();
         m_categoryButtons[i] = button;
     }
-    onesButton = static_cast<PressButton *>(m_categoryButtons[0]);
-    twosButton = static_cast<PressButton *>(m_categoryButtons[1]);
-    std::tie(threesButton, foursButton, fivesButton, sixesButton, threeOfAKindButton,
-             fourOfAKindButton, fullHouseButton, smallStraightButton, largeStraightButton,
-             chanceButton, fiveOfAKindButton)
-            = std::tuple(m_categoryButtons[2], m_categoryButtons[3], m_categoryButtons[4],
-                         m_categoryButtons[5], m_categoryButtons[6], m_categoryButtons[7],
-                         m_categoryButtons[8], m_categoryButtons[9], m_categoryButtons[10],
-                         m_categoryButtons[11], m_categoryButtons[12]);
+}
+
+// ROLL comes first, then New Game, the categories, Un-Select and the dice.
+void GameWindow::setTabOrders()
+{
+    QWidget *previous = m_rollButton;
+    setTabOrder(previous, m_newGameButton);
+    previous = m_newGameButton;
+    for (QPushButton *button : m_categoryButtons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, m_unselectButton);
+    previous = m_unselectButton;
+    for (QWidget *face : m_dice) {
+        setTabOrder(previous, face);
+        previous = face;
+    }
 }
 
 void GameWindow::connectControls()
 {
-    connect(rollButton, &QPushButton::clicked, this, &GameWindow::requestRoll);
-    connect(newGameButton, &QPushButton::clicked, this, &GameWindow::requestNewGame);
-    connect(unselectButton, &QPushButton::clicked, this, &GameWindow::unselectCategory);
-    connect(onesButton, &PressButton::activated, this, &GameWindow::selectOnes);
-    connect(twosButton, &PressButton::activated, this, &GameWindow::selectTwos);
-    connect(threesButton, &QPushButton::clicked, this, &GameWindow::selectThrees);
-    connect(foursButton, &QPushButton::clicked, this, &GameWindow::selectFours);
-    connect(fivesButton, &QPushButton::clicked, this, &GameWindow::selectFives);
-    connect(sixesButton, &QPushButton::clicked, this, &GameWindow::selectSixes);
-    connect(threeOfAKindButton, &QPushButton::clicked, this, &GameWindow::selectThreeOfAKind);
-    connect(fourOfAKindButton, &QPushButton::clicked, this, &GameWindow::selectFourOfAKind);
-    connect(fullHouseButton, &QPushButton::clicked, this, &GameWindow::selectFullHouse);
-    connect(smallStraightButton, &QPushButton::clicked, this, &GameWindow::selectSmallStraight);
-    connect(largeStraightButton, &QPushButton::clicked, this, &GameWindow::selectLargeStraight);
-    connect(chanceButton, &QPushButton::clicked, this, &GameWindow::selectChance);
-    connect(fiveOfAKindButton, &QPushButton::clicked, this, &GameWindow::selectFiveOfAKind);
-    connect(die1, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie1);
-    connect(die2, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie2);
-    connect(die3, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie3);
-    connect(die4, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie4);
-    connect(die5, &TransparentImage::mouseDown, this, &GameWindow::toggleHoldOfDie5);
-    connect(die1, &DieFace::activated, this, &GameWindow::toggleHoldOfDie1);
-    connect(die2, &DieFace::activated, this, &GameWindow::toggleHoldOfDie2);
-    connect(die3, &DieFace::activated, this, &GameWindow::toggleHoldOfDie3);
-    connect(die4, &DieFace::activated, this, &GameWindow::toggleHoldOfDie4);
-    connect(die5, &DieFace::activated, this, &GameWindow::toggleHoldOfDie5);
-    // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse; a key
-    // held down toggles once, as a mouse button held down does.
-    for (int die = 0; die < int(DieLefts.size()); ++die) {
+    connect(m_rollButton, &QPushButton::clicked, this, &GameWindow::requestRoll);
+    connect(m_newGameButton, &QPushButton::clicked, this, &GameWindow::requestNewGame);
+    connect(m_unselectButton, &QPushButton::clicked, this, &GameWindow::unselectCategory);
+    for (std::size_t i = 0; i < m_categoryButtons.size(); ++i) {
+        const auto select = [this, i] { selectCategory(Category(i)); };
+        if (auto *pressButton = qobject_cast<PressButton *>(m_categoryButtons[i]))
+            connect(pressButton, &PressButton::activated, this, select);
+        else
+            connect(m_categoryButtons[i], &QPushButton::clicked, this, select);
+    }
+    for (int die = 0; die < DieCount; ++die) {
+        const auto toggle = [this, die] { toggleHold(die); };
+        connect(m_dice[std::size_t(die)], &TransparentImage::mouseDown, this, toggle);
+        connect(m_dice[std::size_t(die)], &DieFace::activated, this, toggle);
+        // Keys 1 to 5 hold and free the dice as a click on them does, for play without a mouse;
+        // a key held down toggles once, as a mouse button held down does.
         auto *holdKey = new QShortcut(QKeySequence(Qt::Key_1 + die), this);
         holdKey->setAutoRepeat(false);
-        connect(holdKey, &QShortcut::activated, this, [this, die] { toggleHold(die); });
+        connect(holdKey, &QShortcut::activated, this, toggle);
     }
 }
 
@@ -287,7 +292,7 @@ void GameWindow::showEvent(QShowEvent *event)
 
 void GameWindow::prepareToShow()
 {
-    backgroundFill->setColors(m_session.startColor(), m_session.endColor());
+    m_backgroundFill->setColors(m_session.startColor(), m_session.endColor());
     centerOnScreen(this);
 }
 
@@ -307,31 +312,21 @@ bool GameWindow::saveAndQuit()
     return true;
 }
 
-QPushButton *GameWindow::categoryButton(Category category) const
-{
-    return m_categoryButtons[std::size_t(category)];
-}
-
-bool GameWindow::diceShowFiveOfAKind() const
-{
-    return isFiveOfAKind(m_game.diceValues);
-}
-
 void GameWindow::setMessage(const QString &text)
 {
-    commentLabel->setText(text);
-    commentLabel->setAccessibleName(QStringLiteral("CPU says: ") + text);
+    m_commentLabel->setText(text);
+    m_commentLabel->setAccessibleName(QStringLiteral("CPU says: ") + text);
     m_announcer->say(text);
 }
 
-void GameWindow::showRollCount()
+void GameWindow::showRollCount(int rollCount)
 {
-    showNumber(rollsLabel, m_game.rollCount);
+    showNumber(m_rollsLabel, rollCount);
 }
 
 void GameWindow::showNumbers()
 {
-    showNumber(scoreLabel, m_game.score);
-    showNumber(subTotalLabel, m_game.subTotal);
-    showNumber(rollsLabel, m_game.rollCount);
+    showNumber(m_scoreLabel, m_game.position().score);
+    showNumber(m_subTotalLabel, m_game.position().upperSubTotal);
+    showNumber(m_rollsLabel, m_game.rollCount());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game/gamestate.h"
+#include "game/commentator.h"
+#include "game/game.h"
 #include "widgets/diefaceimages.h"
 #include "windows/dicedisplay.h"
 
@@ -11,20 +12,16 @@
 class Announcer;
 class DieFace;
 class GradientFill;
-class PressButton;
 class QAction;
-class QFrame;
 class QLabel;
 class QMenu;
-class QMenuBar;
 class QPushButton;
 class Session;
-class TransparentImage;
 
 // The game window: five dice, the roll and category buttons, the commentator's panel and the
-// menu bar. Its game operations run one game from newGame to endGame on a GameState and keep
-// every control in step with it. It shows the session's colours, animation switch and record,
-// and changes them through the session.
+// menu bar. It shows one Game and passes the player's moves to it; the rules and the state are
+// the game's. It shows the session's colours, animation switch and record, and changes them
+// through the session. Its controls are private; each has an object name.
 class GameWindow : public QMainWindow
 {
     Q_OBJECT
@@ -33,99 +30,17 @@ public:
     explicit GameWindow(Session &session, QWidget *parent = nullptr);
     ~GameWindow() override;
 
-    QMenuBar *mainMenu;
-    QMenu *gameMenu;
-    QAction *newGameAction;
-    QAction *exitAction;
-    QMenu *optionsMenu;
-    QAction *animationAction;
-    QMenu *helpMenu;
-    QAction *aboutAction;
-    DieFaceImages dieFaceImages;
-    DieFace *die1;
-    DieFace *die2;
-    DieFace *die3;
-    DieFace *die4;
-    DieFace *die5;
-    QPushButton *rollButton;
-    QFrame *scorePanel;
-    QLabel *commentLabel;
-    QLabel *commentatorLabel;
-    QAction *colorsAction;
-    QAction *howToPlayAction;
-    PressButton *onesButton;
-    TransparentImage *heldMarker1;
-    TransparentImage *heldMarker2;
-    TransparentImage *heldMarker3;
-    TransparentImage *heldMarker4;
-    TransparentImage *heldMarker5;
-    PressButton *twosButton;
-    QPushButton *threesButton;
-    QPushButton *foursButton;
-    QPushButton *fivesButton;
-    QPushButton *sixesButton;
-    QPushButton *unselectButton;
-    QPushButton *threeOfAKindButton;
-    QPushButton *fourOfAKindButton;
-    QPushButton *fullHouseButton;
-    QLabel *scoreCaption;
-    QLabel *rollsCaption;
-    QLabel *subTotalCaption;
-    QLabel *scoreLabel;
-    QLabel *rollsLabel;
-    QLabel *subTotalLabel;
-    QPushButton *smallStraightButton;
-    QPushButton *largeStraightButton;
-    QPushButton *chanceButton;
-    QPushButton *fiveOfAKindButton;
-    QPushButton *newGameButton;
-    QAction *differentPlayerAction;
-    QAction *highestScoreAction;
-    GradientFill *backgroundFill;
-
-    const GameState &game() const { return m_game; }
+    const Game &game() const { return m_game; }
     const DiceDisplay &diceDisplay() const { return *m_diceDisplay; }
-    const Announcer &announcer() const { return *m_announcer; }
-    QPushButton *categoryButton(Category category) const;
 
-    bool diceShowFiveOfAKind() const;
+    // Starts a new game at once; a game under way is dropped.
     void newGame();
-    void rollDice();
-    void endGame();
-    void markSelection(QPushButton *button);
+    // The player's moves on a category button and a die, each only while its control can act.
+    void selectCategory(Category category);
+    void toggleHold(int die);
 
-    void requestRoll();
-    void requestNewGame();
-    void unselectCategory();
-    void selectOnes();
-    void selectTwos();
-    void selectThrees();
-    void selectFours();
-    void selectFives();
-    void selectSixes();
-    void selectThreeOfAKind();
-    void selectFourOfAKind();
-    void selectFullHouse();
-    void selectSmallStraight();
-    void selectLargeStraight();
-    void selectChance();
-    void selectFiveOfAKind();
-    void toggleHoldOfDie1();
-    void toggleHoldOfDie2();
-    void toggleHoldOfDie3();
-    void toggleHoldOfDie4();
-    void toggleHoldOfDie5();
-
-    void startNewGame();
-    void askForDifferentPlayer();
-    void showHighestScore();
-    void closeGame();
-    void showColorScheme();
-    void showHelp();
-    void showAbout();
-
-    // True while an animated roll runs and the window's game controls are locked.
-    bool isRolling() const { return m_rolling; }
+    // True while a roll runs; an animated one keeps the window's game controls locked.
+    bool isRolling() const { return m_game.isRolling(); }
 
     // The window that the help and colour scheme windows open over, also while it is hidden;
     // without one they open at the centre of the desktop.
@@ -133,6 +48,8 @@ public:
 
 Q_SIGNALS:
     void rollingChanged(bool rolling);
+    // The faces show a roll's dice and the window takes moves again.
+    void diceSettled(const Dice &dice);
     // "Different Player..." asks for the welcome window.
     void differentPlayerRequested();
 
@@ -142,30 +59,68 @@ protected:
 
 private:
     void createControls();
-    void createCategoryButtons();
+    void createDice(QWidget *client);
+    void createScorePanel(QWidget *client);
+    void createCategoryButtons(QWidget *client);
+    void setTabOrders();
     void createMenus();
+    QAction *addMenuItem(QMenu *menu, const QString &text, const char *name,
+                         void (GameWindow::*handler)());
     void connectControls();
-    void connectMenus();
+    void connectGame();
     void followSession();
     void prepareFirstGame();
     void prepareToShow();
     bool saveAndQuit();
 
-    void selectCategory(Category category);
-    void toggleHold(int die);
-    void commitSelection();
-    void rollFreeDice();
+    void requestRoll();
+    void requestNewGame();
+    void unselectCategory();
+    void askForDifferentPlayer();
+    void showHighestScore();
+    void closeGame();
+    void showColorScheme();
+    void showHelp();
+    void showAbout();
+
+    void showNewGame();
+    void showRollCount(int rollCount);
+    void showRollCounted(int rollCount);
+    Dice rollDice(const Dice &dice, const HeldDice &held);
+    void showRoll(const Dice &dice);
+    void showHold(int die, bool held);
+    void showSelection(Category category, qint32 points);
+    void showUnselection(Category category);
+    void showCommit(Category category, qint32 points, Bonus bonus);
+    void showGameOver(qint32 score);
     void setRollLocked(bool locked);
     void setMessage(const QString &text);
     void showNumbers();
-    void showRollCount();
+    void parkFocus(QWidget *control);
+    void returnFocusToRoll();
 
     Session &m_session;
     const QWidget *m_mainWindow = nullptr;
-    GameState m_game;
+    Game m_game;
+    Commentator m_commentator;
+    DieFaceImages m_dieFaceImages;
     std::unique_ptr<DiceDisplay> m_diceDisplay;
-    std::array<QPushButton *, CategoryCount> m_categoryButtons {};
-    QPushButton *selectedCategoryButton = nullptr;
+
+    GradientFill *m_backgroundFill = nullptr;
+    std::array<DieFace *, DieCount> m_dice {};
     Announcer *m_announcer = nullptr;
-    bool m_rolling = false;
+    QLabel *m_commentLabel = nullptr;
+    QLabel *m_scoreLabel = nullptr;
+    QLabel *m_subTotalLabel = nullptr;
+    QLabel *m_rollsLabel = nullptr;
+    QPushButton *m_rollButton = nullptr;
+    QPushButton *m_newGameButton = nullptr;
+    QPushButton *m_unselectButton = nullptr;
+    std::array<QPushButton *, CategoryCount> m_categoryButtons {};
+
+    QMenu *m_gameMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_highestScoreAction = nullptr;
+    QAction *m_animationAction = nullptr;
 };

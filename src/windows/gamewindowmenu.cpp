@@ -16,67 +16,69 @@
 
 void GameWindow::createMenus()
 {
-    mainMenu = menuBar();
-    gameMenu = mainMenu->addMenu(QStringLiteral("&Game"));
-    newGameAction = gameMenu->addAction(QStringLiteral("&New..."));
-    newGameAction->setShortcut(Qt::Key_F2);
-    differentPlayerAction = gameMenu->addAction(QStringLiteral("&Different Player..."));
-    highestScoreAction = gameMenu->addAction(QStringLiteral("&Highest Score..."));
-    highestScoreAction->setEnabled(false);
-    exitAction = gameMenu->addAction(QStringLiteral("E&xit"));
+    QMenuBar *mainMenu = menuBar();
+    mainMenu->setObjectName(QStringLiteral("mainMenu"));
+    m_gameMenu = mainMenu->addMenu(QStringLiteral("&Game"));
+    m_gameMenu->setObjectName(QStringLiteral("gameMenu"));
+    addMenuItem(m_gameMenu, QStringLiteral("&New..."), "newGameAction", &GameWindow::newGame)
+            ->setShortcut(Qt::Key_F2);
+    addMenuItem(m_gameMenu, QStringLiteral("&Different Player..."), "differentPlayerAction",
+                &GameWindow::askForDifferentPlayer);
+    m_highestScoreAction = addMenuItem(m_gameMenu, QStringLiteral("&Highest Score..."),
+                                       "highestScoreAction", &GameWindow::showHighestScore);
+    m_highestScoreAction->setEnabled(false);
+    addMenuItem(m_gameMenu, QStringLiteral("E&xit"), "exitAction", &GameWindow::closeGame);
 
-    optionsMenu = mainMenu->addMenu(QStringLiteral("&Options"));
-    animationAction = optionsMenu->addAction(QStringLiteral("&Animation"));
-    animationAction->setCheckable(true);
-    colorsAction = optionsMenu->addAction(QStringLiteral("&Colors..."));
-    colorsAction->setShortcut(Qt::Key_F3);
-
-    helpMenu = mainMenu->addMenu(QStringLiteral("&Help"));
-    howToPlayAction = helpMenu->addAction(QStringLiteral("&How to Play..."));
-    howToPlayAction->setShortcut(Qt::Key_F1);
-    aboutAction = helpMenu->addAction(QStringLiteral("&About"));
-}
-
-void GameWindow::connectMenus()
-{
-    // Qt blocks the shortcuts of a disabled menu but not its items' trigger(), which a screen
-    // reader's Press calls: while the dice roll, the items do nothing, as their greyed menus say.
-    const auto unlessRolling = [this](void (GameWindow::*handler)()) {
-        return [this, handler] {
-            if (!m_rolling)
-                (this->*handler)();
-        };
-    };
-    connect(newGameAction, &QAction::triggered, this, unlessRolling(&GameWindow::startNewGame));
-    connect(differentPlayerAction, &QAction::triggered, this,
-            unlessRolling(&GameWindow::askForDifferentPlayer));
-    connect(highestScoreAction, &QAction::triggered, this,
-            unlessRolling(&GameWindow::showHighestScore));
-    connect(exitAction, &QAction::triggered, this, unlessRolling(&GameWindow::closeGame));
+    m_optionsMenu = mainMenu->addMenu(QStringLiteral("&Options"));
+    m_optionsMenu->setObjectName(QStringLiteral("optionsMenu"));
+    m_animationAction = m_optionsMenu->addAction(QStringLiteral("&Animation"));
+    m_animationAction->setObjectName(QStringLiteral("animationAction"));
+    m_animationAction->setCheckable(true);
     // The item shows screen readers only "checked", so the player hears the new state.
-    connect(animationAction, &QAction::triggered, this, [this](bool on) {
-        if (m_rolling) {
-            animationAction->setChecked(!on);
+    connect(m_animationAction, &QAction::triggered, this, [this](bool on) {
+        if (isRolling()) {
+            m_animationAction->setChecked(!on);
             return;
         }
         m_announcer->say(on ? QStringLiteral("Animation on.") : QStringLiteral("Animation off."));
     });
-    connect(colorsAction, &QAction::triggered, this, unlessRolling(&GameWindow::showColorScheme));
-    connect(howToPlayAction, &QAction::triggered, this, unlessRolling(&GameWindow::showHelp));
-    connect(aboutAction, &QAction::triggered, this, unlessRolling(&GameWindow::showAbout));
+    addMenuItem(m_optionsMenu, QStringLiteral("&Colors..."), "colorsAction",
+                &GameWindow::showColorScheme)
+            ->setShortcut(Qt::Key_F3);
+
+    m_helpMenu = mainMenu->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    addMenuItem(m_helpMenu, QStringLiteral("&How to Play..."), "howToPlayAction",
+                &GameWindow::showHelp)
+            ->setShortcut(Qt::Key_F1);
+    addMenuItem(m_helpMenu, QStringLiteral("&About"), "aboutAction", &GameWindow::showAbout);
+}
+
+// Qt blocks the shortcuts of a disabled menu but not its items' trigger(), which a screen
+// reader's Press calls: while the dice roll, the items do nothing, as their greyed menus say.
+QAction *GameWindow::addMenuItem(QMenu *menu, const QString &text, const char *name,
+                                 void (GameWindow::*handler)())
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, [this, handler] {
+        if (!isRolling())
+            (this->*handler)();
+    });
+    return action;
 }
 
 // The animation item and the Highest Score item show the session's switch and whether it knows a
 // record, and the background shows its colours; the item changes the switch in turn.
 void GameWindow::followSession()
 {
-    animationAction->setChecked(m_session.animation());
-    connect(animationAction, &QAction::toggled, &m_session, &Session::setAnimation);
-    connect(&m_session, &Session::animationChanged, animationAction, &QAction::setChecked);
-    highestScoreAction->setEnabled(m_session.recordKnown());
-    connect(&m_session, &Session::recordChanged, highestScoreAction,
-            [this] { highestScoreAction->setEnabled(m_session.recordKnown()); });
-    connect(&m_session, &Session::colorsChanged, backgroundFill, &GradientFill::setColors);
+    m_animationAction->setChecked(m_session.animation());
+    connect(m_animationAction, &QAction::toggled, &m_session, &Session::setAnimation);
+    connect(&m_session, &Session::animationChanged, m_animationAction, &QAction::setChecked);
+    m_highestScoreAction->setEnabled(m_session.recordKnown());
+    connect(&m_session, &Session::recordChanged, m_highestScoreAction,
+            [this] { m_highestScoreAction->setEnabled(m_session.recordKnown()); });
+    connect(&m_session, &Session::colorsChanged, m_backgroundFill, &GradientFill::setColors);
 }
 
 void GameWindow::closeGame()

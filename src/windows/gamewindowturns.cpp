@@ -7,209 +7,203 @@
 #include "widgets/windowcontrols.h"
 #include "windows/highscorewindow.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 
-// The turn cycle of the game window: a new game, the rolls, the choice and commit of a category
-// and the end of the game.
+// The turn cycle as the game window shows it: the player's moves go to the game, and the game's
+// events come back as buttons, numbers, faces and the commentator's texts.
+
+void GameWindow::connectGame()
+{
+    m_game.setDiceSource(
+            [this](const Dice &dice, const HeldDice &held) { return rollDice(dice, held); });
+    connect(&m_game, &Game::started, this, &GameWindow::showNewGame);
+    connect(&m_game, &Game::rollCounted, this, &GameWindow::showRollCounted);
+    connect(&m_game, &Game::rolled, this, &GameWindow::showRoll);
+    connect(&m_game, &Game::holdToggled, this, &GameWindow::showHold);
+    connect(&m_game, &Game::selected, this, &GameWindow::showSelection);
+    connect(&m_game, &Game::selectionRefused, this, [this] { setMessage(Commentary::refusal()); });
+    connect(&m_game, &Game::unselected, this, &GameWindow::showUnselection);
+    connect(&m_game, &Game::committed, this, &GameWindow::showCommit);
+    connect(&m_game, &Game::ended, this, &GameWindow::showGameOver);
+}
 
 void GameWindow::newGame()
 {
+    m_game.newGame();
+}
+
+void GameWindow::requestNewGame()
+{
+    if (canBePressed(m_newGameButton))
+        newGame();
+}
+
+void GameWindow::requestRoll()
+{
+    if (!canBePressed(m_rollButton))
+        return;
+    if (m_game.position().selection) {
+        parkFocus(m_unselectButton);
+        m_unselectButton->setEnabled(false);
+    }
+    m_game.roll();
+}
+
+void GameWindow::selectCategory(Category category)
+{
+    if (canBePressed(m_categoryButtons[std::size_t(category)]))
+        m_game.select(category);
+}
+
+void GameWindow::unselectCategory()
+{
+    if (canBePressed(m_unselectButton))
+        m_game.unselect();
+}
+
+void GameWindow::toggleHold(int die)
+{
+    m_game.toggleHold(die);
+}
+
+void GameWindow::showNewGame()
+{
     m_session.setGameStarted(true);
-    m_game.reset();
-    newGameButton->hide();
-    rollButton->show();
-    rollButton->setEnabled(true);
-    unselectButton->setEnabled(false);
+    parkFocus(m_newGameButton);
+    m_newGameButton->hide();
+    m_rollButton->show();
+    m_rollButton->setEnabled(true);
+    m_unselectButton->setEnabled(false);
     showNumbers();
     m_diceDisplay->hideHeldMarkers();
     for (QPushButton *button : m_categoryButtons)
         button->show();
     for (QPushButton *button : m_categoryButtons)
         button->setEnabled(true);
-    setMessage(Commentary::welcome(m_session.playerName()));
-    m_game.remarkShown = true;
-    rollDice();
+    setMessage(m_commentator.gameStarted(m_session.playerName()));
 }
 
-void GameWindow::requestRoll()
+// The third roll of a turn is announced before the dice move.
+void GameWindow::showRollCounted(int rollCount)
 {
-    if (!canBePressed(rollButton))
-        return;
-    if (m_game.categorySelected)
-        unselectButton->setEnabled(false);
-    m_game.remarkShown = false;
-    rollDice();
-}
-
-void GameWindow::requestNewGame()
-{
-    if (!canBePressed(newGameButton))
-        return;
-    newGameButton->hide();
-    newGame();
-}
-
-// F2 is blocked with its menu during a roll, but the item itself stays enabled.
-void GameWindow::startNewGame()
-{
-    if (!m_rolling)
-        newGame();
-}
-
-void GameWindow::rollDice()
-{
-    if (m_game.categorySelected)
-        commitSelection();
-
-    ++m_game.rollCount;
-    showRollCount();
-
-    if (m_game.rollCount == MaxRollsPerTurn) {
-        rollButton->setEnabled(false);
-        if (!m_game.remarkShown) {
-            setMessage(Commentary::outOfRolls());
-            m_game.remarkShown = true;
-        }
+    showRollCount(rollCount);
+    if (rollCount == MaxRollsPerTurn) {
+        parkFocus(m_rollButton);
+        m_rollButton->setEnabled(false);
     }
-
-    if (m_game.turnsScored >= TurnsPerGame) {
-        endGame();
-        return;
-    }
-
-    rollFreeDice();
-
-    if (!m_game.remarkShown) {
-        setMessage(Commentary::rollRemark());
-        m_game.remarkShown = true;
-    }
+    if (const std::optional<QString> message = m_commentator.rollCounted(rollCount))
+        setMessage(*message);
 }
 
-void GameWindow::commitSelection()
-{
-    selectedCategoryButton->hide();
-    const Bonus bonus = m_game.commit();
-    showNumbers();
-    m_announcer->say(QStringLiteral("Score: %1.").arg(m_game.score));
-    switch (bonus) {
-    case Bonus::None:
-        break;
-    case Bonus::Combined:
-        setMessage(Commentary::combinedBonus());
-        break;
-    case Bonus::ExtraFiveOfAKind:
-        setMessage(Commentary::extraFiveOfAKindBonus());
-        break;
-    case Bonus::SubTotal:
-        setMessage(Commentary::subTotalBonus(subTotalLabel->text()));
-        break;
-    }
-    m_diceDisplay->hideHeldMarkers();
-}
-
-void GameWindow::rollFreeDice()
+// The game's dice source: the faces show a plain roll at once, or tumble while the window's game
+// controls are locked.
+Dice GameWindow::rollDice(const Dice &dice, const HeldDice &held)
 {
     if (!m_session.animation()) {
-        m_diceDisplay->plainRoll(m_game);
-    } else {
-        setRollLocked(true);
-        m_diceDisplay->animatedRoll(m_game, this);
-        setRollLocked(false);
+        const Dice rolled = plainRoll(dice, held);
+        m_diceDisplay->showDice(rolled);
+        return rolled;
     }
-    m_announcer->say(rollSummary(m_game.diceValues, m_game.heldDice));
+    setRollLocked(true);
+    const Dice rolled = m_diceDisplay->animatedRoll(dice, held, this);
+    setRollLocked(false);
+    return rolled;
 }
 
 void GameWindow::setRollLocked(bool locked)
 {
-    newGameButton->setEnabled(!locked);
-    rollButton->setEnabled(!locked && m_game.rollCount != MaxRollsPerTurn);
+    if (locked) {
+        QWidget *focused = focusWidget();
+        if (focused == m_rollButton || focused == m_newGameButton
+            || std::find(m_categoryButtons.begin(), m_categoryButtons.end(), focused)
+                    != m_categoryButtons.end())
+            parkFocus(focused);
+    }
+    m_newGameButton->setEnabled(!locked);
+    m_rollButton->setEnabled(!locked && m_game.rollCount() != MaxRollsPerTurn);
     for (QPushButton *button : m_categoryButtons)
         button->setEnabled(!locked);
-    for (QMenu *menu : {gameMenu, optionsMenu, helpMenu})
+    for (QMenu *menu : {m_gameMenu, m_optionsMenu, m_helpMenu})
         menu->menuAction()->setEnabled(!locked);
-    m_game.diceLocked = locked;
-    m_rolling = locked;
     m_announcer->setPaused(locked);
     Q_EMIT rollingChanged(locked);
 }
 
-void GameWindow::endGame()
+void GameWindow::showRoll(const Dice &dice)
 {
-    setMessage(Commentary::gameOver());
-    newGameButton->show();
-    rollButton->hide();
-    const qint32 score = scoreLabel->text().toInt();
+    m_announcer->say(rollSummary(dice, m_game.position().held));
+    if (const std::optional<QString> remark = m_commentator.rolled())
+        setMessage(*remark);
+    returnFocusToRoll();
+    Q_EMIT diceSettled(dice);
+}
+
+void GameWindow::showHold(int die, bool held)
+{
+    m_diceDisplay->setHeldMarkerVisible(die, held);
+}
+
+void GameWindow::showSelection(Category category, qint32 points)
+{
+    m_categoryButtons[std::size_t(category)]->setEnabled(false);
+    m_rollButton->setEnabled(true);
+    m_unselectButton->setEnabled(true);
+    setMessage(Commentary::selection(points));
+}
+
+void GameWindow::showUnselection(Category category)
+{
+    m_categoryButtons[std::size_t(category)]->setEnabled(true);
+    parkFocus(m_unselectButton);
+    m_unselectButton->setEnabled(false);
+    if (m_game.rollCount() == MaxRollsPerTurn) {
+        parkFocus(m_rollButton);
+        m_rollButton->setEnabled(false);
+    }
+    setMessage(Commentary::unselect());
+}
+
+void GameWindow::showCommit(Category category, qint32, Bonus bonus)
+{
+    m_categoryButtons[std::size_t(category)]->hide();
+    showNumbers();
+    m_announcer->say(QStringLiteral("Score: %1.").arg(m_game.position().score));
+    if (const std::optional<QString> message
+        = m_commentator.committed(bonus, m_game.position().upperSubTotal))
+        setMessage(*message);
+    m_diceDisplay->hideHeldMarkers();
+}
+
+void GameWindow::showGameOver(qint32 score)
+{
+    setMessage(m_commentator.gameOver());
+    m_newGameButton->show();
+    parkFocus(m_rollButton);
+    m_rollButton->hide();
     if (score > m_session.recordScore()) {
         HighScoreWindow highScoreWindow(m_session, this);
         highScoreWindow.enterRecordMode(score);
         highScoreWindow.exec();
     }
-    m_game.diceLocked = true;
 }
 
-void GameWindow::markSelection(QPushButton *button)
+// Qt hands the focus of a control that is disabled or hidden on to the next one in the tab
+// order, where the next Space would hold a die or score a category unasked. The game's buttons
+// hand it to the commentator's message instead, which takes no focus of its own and stands just
+// before ROLL in the focus chain: Space does nothing there, a screen reader reads the message,
+// and Tab goes on from ROLL's place. Once the dice settle, ROLL takes the focus back if it can be
+// pressed, as after an animated roll or in place of New Game.
+void GameWindow::parkFocus(QWidget *control)
 {
-    if (m_game.categorySelected) {
-        setMessage(Commentary::refusal());
-        return;
-    }
-    m_game.categorySelected = true;
-    button->setEnabled(false);
-    rollButton->setEnabled(true);
-    unselectButton->setEnabled(true);
-    setMessage(Commentary::selection(m_game.pendingPoints));
-    selectedCategoryButton = button;
+    if (focusWidget() == control)
+        m_commentLabel->setFocus();
 }
 
-void GameWindow::selectCategory(Category category)
+void GameWindow::returnFocusToRoll()
 {
-    if (!canBePressed(categoryButton(category)))
-        return;
-    m_game.evaluate(category);
-    markSelection(categoryButton(category));
+    if (focusWidget() == m_commentLabel && canBePressed(m_rollButton))
+        m_rollButton->setFocus();
 }
-
-void GameWindow::unselectCategory()
-{
-    if (!canBePressed(unselectButton) || !m_game.categorySelected)
-        return;
-    m_game.categorySelected = false;
-    selectedCategoryButton->setEnabled(true);
-    unselectButton->setEnabled(false);
-    m_game.pendingPoints = m_game.pendingSubTotalPoints = 0;
-    if (m_game.rollCount == MaxRollsPerTurn)
-        rollButton->setEnabled(false);
-    setMessage(Commentary::unselect());
-}
-
-void GameWindow::toggleHold(int die)
-{
-    if (m_game.diceLocked || newGameButton->isVisible())
-        return;
-    m_game.toggleHold(die);
-    m_diceDisplay->setHeldMarkerVisible(die, m_game.isHeld(die));
-}
-
-// clang-format off
-void GameWindow::selectOnes() { selectCategory(Category::Ones); }
-void GameWindow::selectTwos() { selectCategory(Category::Twos); }
-void GameWindow::selectThrees() { selectCategory(Category::Threes); }
-void GameWindow::selectFours() { selectCategory(Category::Fours); }
-void GameWindow::selectFives() { selectCategory(Category::Fives); }
-void GameWindow::selectSixes() { selectCategory(Category::Sixes); }
-void GameWindow::selectThreeOfAKind() { selectCategory(Category::ThreeOfAKind); }
-void GameWindow::selectFourOfAKind() { selectCategory(Category::FourOfAKind); }
-void GameWindow::selectFullHouse() { selectCategory(Category::FullHouse); }
-void GameWindow::selectSmallStraight() { selectCategory(Category::SmallStraight); }
-void GameWindow::selectLargeStraight() { selectCategory(Category::LargeStraight); }
-void GameWindow::selectChance() { selectCategory(Category::Chance); }
-void GameWindow::selectFiveOfAKind() { selectCategory(Category::FiveOfAKind); }
-void GameWindow::toggleHoldOfDie1() { toggleHold(0); }
-void GameWindow::toggleHoldOfDie2() { toggleHold(1); }
-void GameWindow::toggleHoldOfDie3() { toggleHold(2); }
-void GameWindow::toggleHoldOfDie4() { toggleHold(3); }
-void GameWindow::toggleHoldOfDie5() { toggleHold(4); }
-// clang-format on

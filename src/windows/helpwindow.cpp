@@ -85,9 +85,10 @@ HelpWindow::HelpWindow(const Session &session, const QWidget *mainWindow, QWidge
 
 void HelpWindow::createControls()
 {
-    backgroundFill = newBackgroundFill(this, FillGeometry, FillColorCount);
+    backgroundFill
+            = named(newBackgroundFill(this, FillGeometry, FillColorCount), u"backgroundFill");
 
-    rulesView = new QPlainTextEdit(this);
+    rulesView = named(new QPlainTextEdit(this), u"rulesView");
     rulesView->setGeometry(MemoGeometry);
     rulesView->setReadOnly(true);
     // Read-only text is otherwise selectable with the mouse only.
@@ -97,7 +98,9 @@ void HelpWindow::createControls()
     rulesView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rulesView->setPlainText(rulesText());
 
-    okButton = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize));
+    okButton = named(
+            newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ButtonFontSize)),
+            u"okButton");
     setTabOrder(rulesView, okButton);
     rulesView->setFocus();
 

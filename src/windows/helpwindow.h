@@ -17,10 +17,6 @@ class HelpWindow : public QDialog
 public:
     HelpWindow(const Session &session, const QWidget *mainWindow, QWidget *parent = nullptr);
 
-    QPlainTextEdit *rulesView;
-    QPushButton *okButton;
-    GradientFill *backgroundFill;
-
     void dismiss();
 
 protected:
@@ -29,6 +25,10 @@ protected:
 private:
     void createControls();
     void prepareToShow();
+
+    QPlainTextEdit *rulesView = nullptr;
+    QPushButton *okButton = nullptr;
+    GradientFill *backgroundFill = nullptr;
 
     const Session &m_session;
     const QWidget *m_mainWindow;

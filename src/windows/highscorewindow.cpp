@@ -51,19 +51,23 @@ HighScoreWindow::HighScoreWindow(Session &session, QWidget *parent)
 
 void HighScoreWindow::createControls()
 {
-    backgroundFill = newBackgroundFill(this, FillGeometry, FillColorCount);
+    backgroundFill
+            = named(newBackgroundFill(this, FillGeometry, FillColorCount), u"backgroundFill");
 
-    scorePanel = newPanel(this, PanelGeometry, Colors::Black);
+    scorePanel = named(newPanel(this, PanelGeometry, Colors::Black), u"scorePanel");
     const QFont labelFont = tahomaFont(LabelFontSize, true);
-    holderLabel
-            = newLabel(QString(), scorePanel, NamePosition, LabelHeight, labelFont, Colors::White);
-    scoreLabel
-            = newLabel(QString(), scorePanel, ScorePosition, LabelHeight, labelFont, Colors::White);
+    holderLabel = named(
+            newLabel(QString(), scorePanel, NamePosition, LabelHeight, labelFont, Colors::White),
+            u"holderLabel");
+    scoreLabel = named(
+            newLabel(QString(), scorePanel, ScorePosition, LabelHeight, labelFont, Colors::White),
+            u"scoreLabel");
     scoreLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    newScoreLabel = newLabel(QString(), scorePanel, NewScorePosition, LabelHeight, labelFont,
-                             Colors::White);
+    newScoreLabel = named(newLabel(QString(), scorePanel, NewScorePosition, LabelHeight, labelFont,
+                                   Colors::White),
+                          u"newScoreLabel");
 
-    holderEdit = new QLineEdit(scorePanel);
+    holderEdit = named(new QLineEdit(scorePanel), u"holderEdit");
     holderEdit->setGeometry(EditGeometry);
     holderEdit->setFont(tahomaFont(ControlFontSize));
     holderEdit->setValidator(new PlayerNameValidator(holderEdit));
@@ -73,7 +77,9 @@ void HighScoreWindow::createControls()
     holderEdit->setPalette(editPalette);
     holderLabel->setBuddy(holderEdit);
 
-    okButton = newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ControlFontSize));
+    okButton = named(
+            newButton(QStringLiteral("&OK"), this, ButtonGeometry, tahomaFont(ControlFontSize)),
+            u"okButton");
     okButton->setFocus();
     setTabOrder(okButton, holderEdit);
 

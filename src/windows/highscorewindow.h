@@ -19,14 +19,6 @@ class HighScoreWindow : public QDialog
 public:
     explicit HighScoreWindow(Session &session, QWidget *parent = nullptr);
 
-    GradientFill *backgroundFill;
-    QFrame *scorePanel;
-    QLabel *holderLabel;
-    QLabel *scoreLabel;
-    QLabel *newScoreLabel;
-    QLineEdit *holderEdit;
-    QPushButton *okButton;
-
     void enterRecordMode(qint32 score);
     void enterViewMode();
     // Whether the window takes a new record's holder, rather than showing the record.
@@ -40,6 +32,14 @@ private:
     void createControls();
     void hideScoreFields();
     void prepareToShow();
+
+    GradientFill *backgroundFill = nullptr;
+    QFrame *scorePanel = nullptr;
+    QLabel *holderLabel = nullptr;
+    QLabel *scoreLabel = nullptr;
+    QLabel *newScoreLabel = nullptr;
+    QLineEdit *holderEdit = nullptr;
+    QPushButton *okButton = nullptr;
 
     Session &m_session;
     bool m_recording = false;

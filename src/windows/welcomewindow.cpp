@@ -94,7 +94,7 @@ WelcomeWindow::WelcomeWindow(Session &session, QWidget *parent)
 
 void WelcomeWindow::createControls()
 {
-    splashImage = new QLabel(this);
+    splashImage = named(new QLabel(this), u"splashImage");
     splashImage->setGeometry(QRect(QPoint(0, 0), ClientSize));
     const ScaledPicture splash = ScaledPicture::fromFiles(QStringLiteral(":/splash/splash.png"));
     const auto showSplash
@@ -102,27 +102,30 @@ void WelcomeWindow::createControls()
     showSplash();
     new PixelRatioWatcher(this, showSplash);
 
-    choicePanel = new QFrame(this);
+    choicePanel = named(new QFrame(this), u"choicePanel");
     choicePanel->setGeometry(PanelGeometry);
     setBackgroundColor(choicePanel, Colors::Black);
 
     const QFont captionFont = tahomaFont(CaptionFontSize);
-    chooseCaption = newLabel(QStringLiteral("Choose your Player:"), choicePanel, ChooseCaptionPos,
-                             CaptionHeight, captionFont, Colors::White);
+    chooseCaption = named(newLabel(QStringLiteral("Choose your Player:"), choicePanel,
+                                   ChooseCaptionPos, CaptionHeight, captionFont, Colors::White),
+                          u"chooseCaption");
     chooseCaption->hide();
-    nameCaption = newLabel(QStringLiteral("New Player's Name:"), choicePanel, NameCaptionPos,
-                           CaptionHeight, captionFont, Colors::White);
-    noticeLabel = newLabel(QStringLiteral("Pick your name, then press Play!"), choicePanel,
-                           NoticePos, CaptionHeight, captionFont, Colors::White);
+    nameCaption = named(newLabel(QStringLiteral("New Player's Name:"), choicePanel, NameCaptionPos,
+                                 CaptionHeight, captionFont, Colors::White),
+                        u"nameCaption");
+    noticeLabel = named(newLabel(QStringLiteral("Pick your name, then press Play!"), choicePanel,
+                                 NoticePos, CaptionHeight, captionFont, Colors::White),
+                        u"noticeLabel");
 
-    playerList = new QComboBox(choicePanel);
+    playerList = named(new QComboBox(choicePanel), u"playerList");
     playerList->setGeometry(ListGeometry);
     setFieldLook(playerList);
     playerList->addItem(QStringLiteral("New Player"));
     playerList->hide();
     chooseCaption->setBuddy(playerList);
 
-    nameEdit = new QLineEdit(choicePanel);
+    nameEdit = named(new QLineEdit(choicePanel), u"nameEdit");
     nameEdit->setGeometry(NameGeometry);
     setFieldLook(nameEdit);
     nameEdit->setMaxLength(NameFieldUnits);
@@ -131,9 +134,12 @@ void WelcomeWindow::createControls()
     nameCaption->setBuddy(nameEdit);
 
     const QFont buttonFont = tahomaFont(FieldFontSize);
-    playButton = newButton(QStringLiteral("&Play!"), this, PlayGeometry, buttonFont);
-    exitButton = newButton(QStringLiteral("E&xit"), this, ExitGeometry, buttonFont);
-    cancelButton = newButton(QStringLiteral("&Cancel"), this, ExitGeometry, buttonFont);
+    playButton = named(newButton(QStringLiteral("&Play!"), this, PlayGeometry, buttonFont),
+                       u"playButton");
+    exitButton = named(newButton(QStringLiteral("E&xit"), this, ExitGeometry, buttonFont),
+                       u"exitButton");
+    cancelButton = named(newButton(QStringLiteral("&Cancel"), this, ExitGeometry, buttonFont),
+                         u"cancelButton");
     cancelButton->hide();
 
     setTabOrder(playerList, nameEdit);

@@ -21,17 +21,6 @@ class WelcomeWindow : public QWidget
 public:
     explicit WelcomeWindow(Session &session, QWidget *parent = nullptr);
 
-    QLabel *splashImage;
-    QFrame *choicePanel;
-    QLabel *chooseCaption;
-    QLabel *nameCaption;
-    QLabel *noticeLabel;
-    QComboBox *playerList;
-    QLineEdit *nameEdit;
-    QPushButton *playButton;
-    QPushButton *exitButton;
-    QPushButton *cancelButton;
-
     // Whether the last "Play!" got as far as a named player.
     bool playerAccepted = false;
 
@@ -60,6 +49,17 @@ private:
     void showRoster();
     void prepareToShow();
     void quitWithoutSaving();
+
+    QLabel *splashImage = nullptr;
+    QFrame *choicePanel = nullptr;
+    QLabel *chooseCaption = nullptr;
+    QLabel *nameCaption = nullptr;
+    QLabel *noticeLabel = nullptr;
+    QComboBox *playerList = nullptr;
+    QLineEdit *nameEdit = nullptr;
+    QPushButton *playButton = nullptr;
+    QPushButton *exitButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
     Session &m_session;
 };

@@ -12,6 +12,7 @@
 #include "windows/highscorewindow.h"
 #include "windows/rollpacing.h"
 #include "windows/welcomewindow.h"
+#include "windowtesting.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -149,7 +150,7 @@ private:
 
     void observeGame()
     {
-        const int turns = gameWindow()->game().turnsScored;
+        const int turns = gameWindow()->game().position().turnsScored;
         if (turns == TurnsPerGame && m_lastTurns != TurnsPerGame) {
             ++m_gamesEnded;
             m_playingThrough = false;
@@ -178,17 +179,19 @@ private:
     // takes a hundred passes of the loop, so a game played through turns the animation off first.
     bool playMove()
     {
-        if (m_playingThrough && gameWindow()->animationAction->isChecked()
-            && gameWindow()->optionsMenu->menuAction()->isEnabled()) {
-            gameWindow()->animationAction->trigger();
+        auto *animation = control<QAction>(gameWindow(), QStringLiteral("animationAction"));
+        const QMenu *options = control<QMenu>(gameWindow(), QStringLiteral("optionsMenu"));
+        if (m_playingThrough && animation->isChecked() && options->menuAction()->isEnabled()) {
+            animation->trigger();
             return true;
         }
         QList<QPushButton *> moves;
         if (chance(2) == 0) {
-            moves = {gameWindow()->rollButton, gameWindow()->newGameButton};
+            moves = {control<QPushButton>(gameWindow(), QStringLiteral("rollButton")),
+                     control<QPushButton>(gameWindow(), QStringLiteral("newGameButton"))};
         } else {
-            for (int category = 0; category < CategoryCount; ++category)
-                moves.append(gameWindow()->categoryButton(Category(category)));
+            for (const QString &name : GameCategoryButtonNames)
+                moves.append(control<QPushButton>(gameWindow(), name));
         }
         moves.removeIf([](const QPushButton *button) {
             return !button->isVisible() || !button->isEnabled();
@@ -231,7 +234,8 @@ private:
         }
         QWidget *target = targets.isEmpty() ? window : targets.at(chance(int(targets.size())));
         // Leaving the program is rare, so that games get played between two starts.
-        if (target == welcomeWindow()->exitButton && chance(50) != 0)
+        if (target == control<QWidget>(welcomeWindow(), QStringLiteral("exitButton"))
+            && chance(50) != 0)
             return;
         const QPoint at(chance(qMax(1, target->width())), chance(qMax(1, target->height())));
         const int button = chance(10);
@@ -246,12 +250,13 @@ private:
     void useMenu()
     {
         QList<QAction *> usable;
-        for (QMenu *menu :
-             {gameWindow()->gameMenu, gameWindow()->optionsMenu, gameWindow()->helpMenu}) {
+        const QAction *exitAction = control<QAction>(gameWindow(), QStringLiteral("exitAction"));
+        for (const QString &name : GameMenuNames) {
+            const QMenu *menu = control<QMenu>(gameWindow(), name);
             if (!menu->menuAction()->isEnabled())
                 continue;
             for (QAction *action : menu->actions()) {
-                if (action->isEnabled() && (action != gameWindow()->exitAction || chance(50) == 0))
+                if (action->isEnabled() && (action != exitAction || chance(50) == 0))
                     usable.append(action);
             }
         }
@@ -272,7 +277,7 @@ private:
             if (gameWindow()->isVisible() && !gameWindow()->isRolling())
                 gameWindow()->close();
             else if (!gameWindow()->isVisible())
-                welcomeWindow()->exitButton->click();
+                control<QPushButton>(welcomeWindow(), QStringLiteral("exitButton"))->click();
         }
         QTimer::singleShot(0, this, &Monkey::endProgram);
     }

@@ -109,7 +109,8 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen()
     QFETCH(bool, moved);
     m_program.gameWindow()->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_program.gameWindow()));
-    m_program.gameWindow()->die1->setPicture(m_program.gameWindow()->dieFaceImages.Picture(4));
+    auto *firstDie = m_program.gameControl<TransparentImage>(QStringLiteral("die1"));
+    firstDie->setPicture(DieFaceImages().Picture(4));
     if (moved) {
         QScreen *other = QGuiApplication::screens().value(1);
         QVERIFY2(other && !qFuzzyCompare(other->devicePixelRatio(), m_ratio),
@@ -123,8 +124,8 @@ void TestScaledScreens::gameWindowIsDrawnForItsScreen()
     const qreal ratio = m_program.gameWindow()->devicePixelRatio();
     const bool unscaled = qFuzzyCompare(ratio, 1.0);
 
-    const QImage die = deviceImage(m_program.gameWindow()->die1)
-                               .copy(QRect(QPoint(0, 0), (QSizeF(96, 96) * ratio).toSize()));
+    const QImage die
+            = deviceImage(firstDie).copy(QRect(QPoint(0, 0), (QSizeF(96, 96) * ratio).toSize()));
     const double share = shareUnlikeEnlarged(die, QStringLiteral(":/dice/face5.bmp"), KeyRed);
     QVERIFY2(unscaled ? share == 0.0 : share > SharpShare, qPrintable(QString::number(share)));
     // The corners show the black background, not the picture's key colour.
@@ -144,7 +145,8 @@ void TestScaledScreens::splashIsDrawnForTheScreen()
 {
     m_program.welcomeWindow()->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_program.welcomeWindow()));
-    const QImage splash = m_program.welcomeWindow()->splashImage->pixmap().toImage();
+    const QImage splash
+            = m_program.welcomeControl<QLabel>(QStringLiteral("splashImage"))->pixmap().toImage();
     QCOMPARE(splash.size(), (QSizeF(600, 400) * m_ratio).toSize());
     const double share = shareUnlikeEnlarged(splash, QStringLiteral(":/splash/splash.png"), 0);
     QVERIFY2(share > SharpShare, qPrintable(QString::number(share)));

@@ -1,5 +1,4 @@
 #include "app/startup.h"
-#include "game/gamestate.h"
 #include "messageboxanswers.h"
 #include "players/session.h"
 #include "programfixture.h"
@@ -86,8 +85,8 @@ void TestStartup::startGameAs(const QString &name)
 {
     m_program.session().setSettingsPath(m_program.filePath(u"settings.cfg"_s));
     m_program.welcomeWindow()->show();
-    m_program.welcomeWindow()->nameEdit->setText(name);
-    m_program.welcomeWindow()->playButton->click();
+    m_program.welcomeControl<QLineEdit>(QStringLiteral("nameEdit"))->setText(name);
+    m_program.welcomeControl<QPushButton>(QStringLiteral("playButton"))->click();
     QVERIFY(m_program.gameWindow()->isVisible());
 }
 
@@ -128,8 +127,8 @@ void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving()
         m_program.session().setSettingsPath(m_program.filePath(u"settings.cfg"_s));
         if (duringAGame) {
             startGameAs(u"Ann"_s);
-            m_program.gameWindow()->animationAction->trigger();
-            m_program.gameWindow()->differentPlayerAction->trigger();
+            m_program.gameControl<QAction>(QStringLiteral("animationAction"))->trigger();
+            m_program.gameControl<QAction>(QStringLiteral("differentPlayerAction"))->trigger();
         } else {
             m_program.welcomeWindow()->show();
         }
@@ -137,7 +136,7 @@ void TestStartup::leavingThroughTheWelcomeWindowEndsWithoutSaving()
         if (closeBox)
             m_program.welcomeWindow()->close();
         else
-            m_program.welcomeWindow()->exitButton->click();
+            m_program.welcomeControl<QPushButton>(QStringLiteral("exitButton"))->click();
     });
     QCOMPARE(status, 0);
     QCOMPARE(fileContents(m_program.session().settingsPath()), before);
@@ -148,9 +147,9 @@ void TestStartup::closingTheGameWindowSavesAndEnds()
 {
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        m_program.gameWindow()->animationAction->trigger();
-        m_program.gameWindow()->differentPlayerAction->trigger();
-        m_program.gameWindow()->exitAction->trigger();
+        m_program.gameControl<QAction>(QStringLiteral("animationAction"))->trigger();
+        m_program.gameControl<QAction>(QStringLiteral("differentPlayerAction"))->trigger();
+        m_program.gameControl<QAction>(QStringLiteral("exitAction"))->trigger();
     });
     QCOMPARE(status, 0);
     QCOMPARE(fileContents(m_program.session().settingsPath()),
@@ -164,13 +163,13 @@ void TestStartup::closingTheGameWindowDuringARollSavesAtOnceAndEndsAfterIt()
     bool rollRanToItsEnd = false;
     const int status = runLoop([&] {
         startGameAs(u"Ann"_s);
-        m_program.gameWindow()->animationAction->trigger();
+        m_program.gameControl<QAction>(QStringLiteral("animationAction"))->trigger();
         QTimer::singleShot(0, m_program.gameWindow(), [&] {
             m_program.gameWindow()->close();
             savedWhileRolling = fileContents(m_program.session().settingsPath());
         });
         const int changesBefore = m_program.gameWindow()->diceDisplay().faceChanges();
-        m_program.gameWindow()->rollButton->click();
+        m_program.gameControl<QPushButton>(QStringLiteral("rollButton"))->click();
         rollRanToItsEnd
                 = m_program.gameWindow()->diceDisplay().faceChanges() - changesBefore == 152;
     });
@@ -220,7 +219,7 @@ void TestStartup::requestToEndClosesAsTheCloseBoxDoes()
     const int status = runLoop([&] {
         if (duringAGame) {
             startGameAs(u"Ann"_s);
-            m_program.gameWindow()->animationAction->trigger();
+            m_program.gameControl<QAction>(QStringLiteral("animationAction"))->trigger();
         } else {
             m_program.session().setSettingsPath(m_program.filePath(u"settings.cfg"_s));
             m_program.welcomeWindow()->show();
@@ -229,7 +228,7 @@ void TestStartup::requestToEndClosesAsTheCloseBoxDoes()
         if (dialogOpen) {
             QTimer::singleShot(0, m_program.gameWindow(),
                                [this] { m_program.windows().closeAsTheCloseBoxDoes(); });
-            m_program.gameWindow()->colorsAction->trigger();
+            m_program.gameControl<QAction>(QStringLiteral("colorsAction"))->trigger();
         } else {
             m_program.windows().closeAsTheCloseBoxDoes();
         }

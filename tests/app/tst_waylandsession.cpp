@@ -41,8 +41,8 @@ void TestWaylandSession::init()
     m_program.start();
     m_program.welcomeWindow()->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_program.welcomeWindow()));
-    m_program.welcomeWindow()->nameEdit->setText(QStringLiteral("Ann"));
-    m_program.welcomeWindow()->playButton->click();
+    m_program.welcomeControl<QLineEdit>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Ann"));
+    m_program.welcomeControl<QPushButton>(QStringLiteral("playButton"))->click();
     QVERIFY(QTest::qWaitForWindowExposed(m_program.gameWindow()));
 }
 
@@ -60,7 +60,7 @@ void TestWaylandSession::aboutWindowOpensOverTheGameWindow()
         exposed = QTest::qWaitForWindowExposed(window);
         window->reject();
     });
-    m_program.gameWindow()->aboutAction->trigger();
+    m_program.gameControl<QAction>(QStringLiteral("aboutAction"))->trigger();
     QVERIFY(answer.answered());
     QVERIFY(exposed);
     QCOMPARE(transientParent, m_program.gameWindow()->windowHandle());

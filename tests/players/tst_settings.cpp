@@ -48,8 +48,10 @@ private:
 QStringList TestSettings::rosterItems()
 {
     QStringList items;
-    for (int item = 1; item < m_program.welcomeWindow()->playerList->count(); ++item)
-        items.append(m_program.welcomeWindow()->playerList->itemText(item));
+    for (int item = 1;
+         item < m_program.welcomeControl<QComboBox>(QStringLiteral("playerList"))->count(); ++item)
+        items.append(
+                m_program.welcomeControl<QComboBox>(QStringLiteral("playerList"))->itemText(item));
     return items;
 }
 
@@ -70,18 +72,18 @@ void TestSettings::missingFileIsCreatedWithTheThreeDefaultLines()
              "animation=0\r\ncolor1=clAqua\r\ncolor2=clBlue\r\n");
     QCOMPARE(m_program.session().startColor(), Colors::Aqua);
     QCOMPARE(m_program.session().endColor(), Colors::Blue);
-    QVERIFY(!m_program.gameWindow()->animationAction->isChecked());
-    QVERIFY(m_program.welcomeWindow()->playerList->isHidden());
-    QVERIFY(m_program.welcomeWindow()->chooseCaption->isHidden());
-    QVERIFY(!m_program.gameWindow()->highestScoreAction->isEnabled());
+    QVERIFY(!m_program.gameControl<QAction>(QStringLiteral("animationAction"))->isChecked());
+    QVERIFY(m_program.welcomeControl<QComboBox>(QStringLiteral("playerList"))->isHidden());
+    QVERIFY(m_program.welcomeControl<QLabel>(QStringLiteral("chooseCaption"))->isHidden());
+    QVERIFY(!m_program.gameControl<QAction>(QStringLiteral("highestScoreAction"))->isEnabled());
     QCOMPARE(m_program.session().recordScore(), 0);
 }
 
 void TestSettings::defaultFileLeavesTheAnimationSwitchAlone()
 {
-    m_program.gameWindow()->animationAction->setChecked(true);
+    m_program.gameControl<QAction>(QStringLiteral("animationAction"))->setChecked(true);
     loadSettings(m_program.session());
-    QVERIFY(m_program.gameWindow()->animationAction->isChecked());
+    QVERIFY(m_program.gameControl<QAction>(QStringLiteral("animationAction"))->isChecked());
 }
 
 void TestSettings::savedFileLoadsIntoTheWindowsAndSavesUnchanged()
@@ -90,14 +92,14 @@ void TestSettings::savedFileLoadsIntoTheWindowsAndSavesUnchanged()
     loadSettings(m_program.session());
     QCOMPARE(m_program.session().startColor(), Colors::Red);
     QCOMPARE(m_program.session().endColor(), Colors::Navy);
-    QVERIFY(m_program.gameWindow()->animationAction->isChecked());
+    QVERIFY(m_program.gameControl<QAction>(QStringLiteral("animationAction"))->isChecked());
     QCOMPARE(rosterItems(), QStringList({u"Bob"_s, u"Ann"_s}));
-    QVERIFY(!m_program.welcomeWindow()->playerList->isHidden());
-    QVERIFY(!m_program.welcomeWindow()->chooseCaption->isHidden());
-    QCOMPARE(m_program.welcomeWindow()->playerList->currentIndex(), 1);
+    QVERIFY(!m_program.welcomeControl<QComboBox>(QStringLiteral("playerList"))->isHidden());
+    QVERIFY(!m_program.welcomeControl<QLabel>(QStringLiteral("chooseCaption"))->isHidden());
+    QCOMPARE(m_program.welcomeControl<QComboBox>(QStringLiteral("playerList"))->currentIndex(), 1);
     QCOMPARE(m_program.session().recordHolder(), u"Bob"_s);
     QCOMPARE(m_program.session().recordScore(), 312);
-    QVERIFY(m_program.gameWindow()->highestScoreAction->isEnabled());
+    QVERIFY(m_program.gameControl<QAction>(QStringLiteral("highestScoreAction"))->isEnabled());
 
     m_program.session().setPlayerName(u"Bob"_s);
     saveSettings(m_program.session());
@@ -143,13 +145,13 @@ void TestSettings::malformedNumberSkipsOnlyItsLine()
         QCOMPARE(error.message(), u"'255 ' is not a valid integer value"_s);
     }
     QCOMPARE(rosterItems(), QStringList({u"Ann"_s, u"Bob"_s}));
-    QCOMPARE(m_program.welcomeWindow()->playerList->currentIndex(), 1);
+    QCOMPARE(m_program.welcomeControl<QComboBox>(QStringLiteral("playerList"))->currentIndex(), 1);
     QCOMPARE(m_program.session().startColor(), Colors::Black);
     QCOMPARE(m_program.session().endColor(), Colors::Red);
-    QVERIFY(m_program.gameWindow()->animationAction->isChecked());
+    QVERIFY(m_program.gameControl<QAction>(QStringLiteral("animationAction"))->isChecked());
     // The last step, which drops a score without a holder, still runs.
     QCOMPARE(m_program.session().recordScore(), 0);
-    QVERIFY(!m_program.gameWindow()->highestScoreAction->isEnabled());
+    QVERIFY(!m_program.gameControl<QAction>(QStringLiteral("highestScoreAction"))->isEnabled());
 }
 
 void TestSettings::hugeMalformedLineIsQuotedShort()
@@ -173,9 +175,9 @@ void TestSettings::emptyFileSetsNothingAndStaysEmpty()
     loadSettings(m_program.session());
     QCOMPARE(m_program.session().startColor(), Colors::Black);
     QCOMPARE(m_program.session().endColor(), Colors::Black);
-    QVERIFY(!m_program.gameWindow()->animationAction->isChecked());
-    QVERIFY(m_program.welcomeWindow()->playerList->isHidden());
-    QVERIFY(!m_program.gameWindow()->highestScoreAction->isEnabled());
+    QVERIFY(!m_program.gameControl<QAction>(QStringLiteral("animationAction"))->isChecked());
+    QVERIFY(m_program.welcomeControl<QComboBox>(QStringLiteral("playerList"))->isHidden());
+    QVERIFY(!m_program.gameControl<QAction>(QStringLiteral("highestScoreAction"))->isEnabled());
     QVERIFY(QFile::exists(m_program.session().settingsPath()));
     QCOMPARE(fileContents(m_program.session().settingsPath()), QByteArray());
 }

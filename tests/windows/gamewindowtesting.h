@@ -10,6 +10,7 @@
 #include "windows/rollpacing.h"
 #include "windowtesting.h"
 #include <QAccessible>
+#include <QAction>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <memory>
 
 inline const QStringList WelcomeTexts
@@ -47,7 +49,7 @@ inline const QString Refusal
 // The seed that makes the next plain roll, with these dice held, show the wanted values on the
 // free dice. A message drawn from messageChoices texts may come first. The search is
 // deterministic, so every run uses the same seeds.
-inline std::uint32_t seedForRoll(const Dice &wanted, const std::array<quint8, 5> &held = {},
+inline std::uint32_t seedForRoll(const Dice &wanted, const HeldDice &held = {},
                                  int messageChoices = 0)
 {
     for (std::uint32_t seed = 0;; ++seed) {
@@ -64,13 +66,18 @@ inline std::uint32_t seedForRoll(const Dice &wanted, const std::array<quint8, 5>
     }
 }
 
-// What the player does between an Alt+letter press and the click that Qt delivers late for it.
-enum class LateClickRace { UnSelectAfterAltR, RollClickAfterAltR, NewGameKeyAfterAltN };
+// What the player does right after an Alt+letter press, which Qt's own buttons answered late.
+enum class AltKeyRace {
+    UnSelectAfterAltR,
+    RollClickAfterAltR,
+    NewGameKeyAfterAltN,
+    AltRInsideARoll
+};
 
 // The ways a player without a mouse, or with one, sets off a control.
 enum class Activation { LeftClick, RightPress, MiddlePress, Space, PressAction };
 
-Q_DECLARE_METATYPE(LateClickRace)
+Q_DECLARE_METATYPE(AltKeyRace)
 Q_DECLARE_METATYPE(Activation)
 
 // A shown game window of its own for each test, with the dice under the test's control: rolls
@@ -95,47 +102,74 @@ protected:
         m_session.reset();
     }
 
+    template<typename Control = QWidget> Control *child(const QString &name) const
+    {
+        return control<Control>(m_form.get(), name);
+    }
+    QPushButton *rollButton() const { return child<QPushButton>(QStringLiteral("rollButton")); }
+    QPushButton *newGameButton() const
+    {
+        return child<QPushButton>(QStringLiteral("newGameButton"));
+    }
+    QPushButton *unselectButton() const
+    {
+        return child<QPushButton>(QStringLiteral("unselectButton"));
+    }
+    QPushButton *categoryButton(Category category) const
+    {
+        return child<QPushButton>(GameCategoryButtonNames.at(int(category)));
+    }
+    DieFace *face(int die) const { return child<DieFace>(QStringLiteral("die%1").arg(die + 1)); }
+    TransparentImage *heldMarker(int die) const
+    {
+        return child<TransparentImage>(QStringLiteral("heldMarker%1").arg(die + 1));
+    }
+    QLabel *commentLabel() const { return child<QLabel>(QStringLiteral("commentLabel")); }
+    QLabel *scoreLabel() const { return child<QLabel>(QStringLiteral("scoreLabel")); }
+    QLabel *subTotalLabel() const { return child<QLabel>(QStringLiteral("subTotalLabel")); }
+    QLabel *rollsLabel() const { return child<QLabel>(QStringLiteral("rollsLabel")); }
+    QAction *newGameAction() const { return child<QAction>(QStringLiteral("newGameAction")); }
+    QAction *animationAction() const { return child<QAction>(QStringLiteral("animationAction")); }
+    QAction *highestScoreAction() const
+    {
+        return child<QAction>(QStringLiteral("highestScoreAction"));
+    }
+    const Position &position() const { return m_form->game().position(); }
+    bool selectionPending() const { return position().selection.has_value(); }
+
     void roll(const Dice &wanted)
     {
         // A commit clears every hold; the third roll of a turn announces itself before the dice
         // move.
-        const GameState &game = m_form->game();
-        const bool thirdRoll = !game.categorySelected && game.rollCount == 2;
-        const std::array<quint8, 5> held
-                = game.categorySelected ? std::array<quint8, 5> {} : game.heldDice;
+        const bool thirdRoll = !selectionPending() && m_form->game().rollCount() == 2;
+        const HeldDice held = selectionPending() ? HeldDice {} : position().held;
         processRandom().setSeed(seedForRoll(wanted, held, thirdRoll ? 2 : 0));
-        QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+        QTest::mouseClick(rollButton(), Qt::LeftButton);
     }
 
     void selectAndCommit(Category category, const Dice &nextRoll)
     {
-        QTest::mouseClick(m_form->categoryButton(category), Qt::LeftButton);
-        QVERIFY(m_form->game().categorySelected);
+        QTest::mouseClick(categoryButton(category), Qt::LeftButton);
+        QVERIFY(selectionPending());
         roll(nextRoll);
     }
 
     // Every turn rolls 1 2 3 4 6 once and scores the next category, to the end of the game.
     void playThirteenTurns()
     {
-        m_form->newGameAction->trigger();
+        newGameAction()->trigger();
         roll({1, 2, 3, 4, 6});
         for (int i = 0; i < CategoryCount; ++i) {
-            QTest::mouseClick(m_form->categoryButton(Category(i)), Qt::LeftButton);
+            QTest::mouseClick(categoryButton(Category(i)), Qt::LeftButton);
             roll({1, 2, 3, 4, 6});
         }
     }
 
     bool menusEnabled() const
     {
-        return m_form->gameMenu->menuAction()->isEnabled()
-                && m_form->optionsMenu->menuAction()->isEnabled()
-                && m_form->helpMenu->menuAction()->isEnabled();
-    }
-
-    TransparentImage *image(int die) const
-    {
-        return std::array {m_form->die1, m_form->die2, m_form->die3, m_form->die4,
-                           m_form->die5}[std::size_t(die)];
+        return std::all_of(GameMenuNames.begin(), GameMenuNames.end(), [this](const QString &name) {
+            return child<QMenu>(name)->menuAction()->isEnabled();
+        });
     }
 
     static void activate(QWidget *widget, Activation activation)

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 class TestAboutWindow : public QObject
 {
     Q_OBJECT
@@ -48,9 +50,12 @@ void TestAboutWindow::everyLineFitsInsideThePanel()
     window.show();
 
     QCOMPARE(window.size(), QSize(400, 225));
-    const QRect inside = window.linkPanel->contentsRect();
-    for (QWidget *line : std::initializer_list<QWidget *> {
-                 window.creditLabel, window.makerLink, window.linuxNoteLabel, window.linuxLink}) {
+    const QRect inside = control<QFrame>(&window, u"linkPanel"_s)->contentsRect();
+    for (QWidget *line :
+         std::initializer_list<QWidget *> {control<QLabel>(&window, u"creditLabel"_s),
+                                           control<LinkLabel>(&window, u"makerLink"_s),
+                                           control<QLabel>(&window, u"linuxNoteLabel"_s),
+                                           control<LinkLabel>(&window, u"linuxLink"_s)}) {
         QVERIFY2(inside.contains(line->geometry()), line->metaObject()->className());
         QVERIFY(line->width() >= line->sizeHint().width());
     }
@@ -69,8 +74,10 @@ void TestAboutWindow::linkOpensItsOwnAddressAndTurnsTeal()
 
     AboutWindow window(m_session);
     window.show();
-    LinkLabel *link = first ? window.makerLink : window.linuxLink;
-    LinkLabel *other = first ? window.linuxLink : window.makerLink;
+    LinkLabel *link = first ? control<LinkLabel>(&window, u"makerLink"_s)
+                            : control<LinkLabel>(&window, u"linuxLink"_s);
+    LinkLabel *other = first ? control<LinkLabel>(&window, u"linuxLink"_s)
+                             : control<LinkLabel>(&window, u"makerLink"_s);
     const QString address
             = QString::fromUtf16(first ? AboutWindow::MakerAddress : AboutWindow::LinuxAddress);
     QCOMPARE(link->caption(), address);
@@ -91,15 +98,15 @@ void TestAboutWindow::failedOpenDisablesThatLinkForThisShowingOnly()
     {
         AboutWindow window(m_session);
         window.show();
-        QTest::mouseClick(window.makerLink, Qt::LeftButton);
-        QVERIFY(!window.makerLink->isEnabled());
-        QVERIFY(window.linuxLink->isEnabled());
+        QTest::mouseClick(control<LinkLabel>(&window, u"makerLink"_s), Qt::LeftButton);
+        QVERIFY(!control<LinkLabel>(&window, u"makerLink"_s)->isEnabled());
+        QVERIFY(control<LinkLabel>(&window, u"linuxLink"_s)->isEnabled());
     }
 
     AboutWindow next(m_session);
     next.show();
-    QVERIFY(next.makerLink->isEnabled());
-    QCOMPARE(next.makerLink->fontColor(), Colors::Aqua);
+    QVERIFY(control<LinkLabel>(&next, u"makerLink"_s)->isEnabled());
+    QCOMPARE(control<LinkLabel>(&next, u"makerLink"_s)->fontColor(), Colors::Aqua);
 }
 
 void TestAboutWindow::backgroundShowsTheColourPair()

@@ -17,6 +17,8 @@ constexpr Color Picked = 0x00563412;
 
 } // namespace
 
+using namespace Qt::StringLiterals;
+
 class TestColorSchemeDialog : public QObject
 {
     Q_OBJECT
@@ -66,8 +68,10 @@ void TestColorSchemeDialog::useColours(Color start, Color end)
 
 void TestColorSchemeDialog::verifyGameWindowColours(Color start, Color end)
 {
-    QCOMPARE(m_gameWindow->backgroundFill->gradient()->color(), start);
-    QCOMPARE(m_gameWindow->backgroundFill->gradient()->endColor(), end);
+    QCOMPARE(control<GradientFill>(m_gameWindow.get(), u"backgroundFill"_s)->gradient()->color(),
+             start);
+    QCOMPARE(control<GradientFill>(m_gameWindow.get(), u"backgroundFill"_s)->gradient()->endColor(),
+             end);
     QCOMPARE(m_session->startColor(), start);
     QCOMPARE(m_session->endColor(), end);
 }
@@ -97,15 +101,18 @@ void TestColorSchemeDialog::openingFollowsTheGameWindow()
     dialog.show();
 
     const bool solid = start == end;
-    QCOMPARE(dialog.solidButton->isChecked(), solid);
-    QCOMPARE(dialog.gradientButton->isChecked(), !solid);
-    QCOMPARE(dialog.endSwatchFrame->isVisible(), !solid);
-    QCOMPARE(dialog.startSwatch->color(), start);
+    QCOMPARE(control<QRadioButton>(&dialog, u"solidButton"_s)->isChecked(), solid);
+    QCOMPARE(control<QRadioButton>(&dialog, u"gradientButton"_s)->isChecked(), !solid);
+    QCOMPARE(control<QFrame>(&dialog, u"endSwatchFrame"_s)->isVisible(), !solid);
+    QCOMPARE(control<ColorSwatch>(&dialog, u"startSwatch"_s)->color(), start);
     // Hidden, the second swatch keeps the colour it was made with.
-    QCOMPARE(dialog.endSwatch->color(), solid ? Colors::ButtonFace : end);
+    QCOMPARE(control<ColorSwatch>(&dialog, u"endSwatch"_s)->color(),
+             solid ? Colors::ButtonFace : end);
     verifyBackground(&dialog, start, end);
     // The radio buttons stand on the black backdrop, not on a button-coloured box.
-    QCOMPARE(shownColumn(dialog.solidButton, dialog.solidButton->width() - 1).first(),
+    QCOMPARE(shownColumn(control<QRadioButton>(&dialog, u"solidButton"_s),
+                         control<QRadioButton>(&dialog, u"solidButton"_s)->width() - 1)
+                     .first(),
              Colors::Black);
     // Tab reaches the swatches that are shown between the radio buttons and OK.
     const auto nextTabStop = [](QWidget *widget) {
@@ -114,9 +121,11 @@ void TestColorSchemeDialog::openingFollowsTheGameWindow()
         while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
         return widget;
     };
-    QCOMPARE(nextTabStop(dialog.gradientButton), dialog.startSwatch);
-    QCOMPARE(nextTabStop(dialog.startSwatch),
-             solid ? static_cast<QWidget *>(dialog.okButton) : dialog.endSwatch);
+    QCOMPARE(nextTabStop(control<QRadioButton>(&dialog, u"gradientButton"_s)),
+             control<ColorSwatch>(&dialog, u"startSwatch"_s));
+    QCOMPARE(nextTabStop(control<ColorSwatch>(&dialog, u"startSwatch"_s)),
+             solid ? static_cast<QWidget *>(control<QPushButton>(&dialog, u"okButton"_s))
+                   : control<ColorSwatch>(&dialog, u"endSwatch"_s));
 }
 
 void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()
@@ -124,14 +133,15 @@ void TestColorSchemeDialog::gradientAfterSolidStartsFromTheFirstColour()
     ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
 
-    QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
-    QVERIFY(!dialog.endSwatchFrame->isVisible());
-    QTest::mouseClick(dialog.gradientButton, Qt::LeftButton);
-    QVERIFY(dialog.endSwatchFrame->isVisible());
-    QCOMPARE(dialog.endSwatch->color(), Colors::Red);
+    QTest::mouseClick(control<QRadioButton>(&dialog, u"solidButton"_s), Qt::LeftButton);
+    QVERIFY(!control<QFrame>(&dialog, u"endSwatchFrame"_s)->isVisible());
+    QTest::mouseClick(control<QRadioButton>(&dialog, u"gradientButton"_s), Qt::LeftButton);
+    QVERIFY(control<QFrame>(&dialog, u"endSwatchFrame"_s)->isVisible());
+    QCOMPARE(control<ColorSwatch>(&dialog, u"endSwatch"_s)->color(), Colors::Red);
 
     // Switching changes neither the preview nor the game window.
-    QCOMPARE(dialog.previewFill->gradient()->endColor(), Colors::Lime);
+    QCOMPARE(control<GradientFill>(&dialog, u"previewFill"_s)->gradient()->endColor(),
+             Colors::Lime);
     verifyGameWindowColours(Colors::Red, Colors::Lime);
 }
 
@@ -156,12 +166,13 @@ void TestColorSchemeDialog::pickerChangesTheSwatchAndThePreviewOnly()
 
     ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
-    ColorSwatch *swatch = first ? dialog.startSwatch : dialog.endSwatch;
+    ColorSwatch *swatch = first ? control<ColorSwatch>(&dialog, u"startSwatch"_s)
+                                : control<ColorSwatch>(&dialog, u"endSwatch"_s);
     pick(swatch, Picked, confirm);
 
     QCOMPARE(swatch->color(), first ? previewStart : previewEnd);
-    QCOMPARE(dialog.previewFill->gradient()->color(), previewStart);
-    QCOMPARE(dialog.previewFill->gradient()->endColor(), previewEnd);
+    QCOMPARE(control<GradientFill>(&dialog, u"previewFill"_s)->gradient()->color(), previewStart);
+    QCOMPARE(control<GradientFill>(&dialog, u"previewFill"_s)->gradient()->endColor(), previewEnd);
     QCOMPARE(shownColumn(&dialog, 0).first(), previewStart);
     verifyGameWindowColours(Colors::Red, Colors::Lime);
 }
@@ -179,10 +190,10 @@ void TestColorSchemeDialog::okAppliesTheChoice()
 
     ColorSchemeDialog dialog(*m_session, nullptr);
     ModalAnswer<ColorSchemeDialog> answer([&](ColorSchemeDialog *shown) {
-        pick(shown->startSwatch, Picked);
+        pick(control<ColorSwatch>(shown, u"startSwatch"_s), Picked);
         if (solid)
-            QTest::mouseClick(shown->solidButton, Qt::LeftButton);
-        QTest::mouseClick(shown->okButton, Qt::LeftButton);
+            QTest::mouseClick(control<QRadioButton>(shown, u"solidButton"_s), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(shown, u"okButton"_s), Qt::LeftButton);
     });
     dialog.exec();
 
@@ -190,7 +201,7 @@ void TestColorSchemeDialog::okAppliesTheChoice()
     verifyGameWindowColours(Picked, solid ? Picked : Colors::Lime);
     ColorSchemeDialog next(*m_session, nullptr);
     next.show();
-    QCOMPARE(next.solidButton->isChecked(), solid);
+    QCOMPARE(control<QRadioButton>(&next, u"solidButton"_s)->isChecked(), solid);
 }
 
 void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing_data()
@@ -206,12 +217,12 @@ void TestColorSchemeDialog::cancelAndCloseBoxChangeNothing()
 
     ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
-    pick(dialog.startSwatch, Picked);
-    QTest::mouseClick(dialog.solidButton, Qt::LeftButton);
+    pick(control<ColorSwatch>(&dialog, u"startSwatch"_s), Picked);
+    QTest::mouseClick(control<QRadioButton>(&dialog, u"solidButton"_s), Qt::LeftButton);
     if (closeBox)
         dialog.close();
     else
-        QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&dialog, u"cancelButton"_s), Qt::LeftButton);
 
     QVERIFY(!dialog.isVisible());
     verifyGameWindowColours(Colors::Red, Colors::Lime);
@@ -223,8 +234,10 @@ void TestColorSchemeDialog::systemColoursAndNoColourPaint()
     ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
 
-    QCOMPARE(shownColumn(dialog.startSwatch, 0).first(), colorToRgb(Colors::ButtonFace));
-    QCOMPARE(shownColumn(dialog.endSwatch, 0).first(), colorToRgb(Colors::NoColor));
+    QCOMPARE(shownColumn(control<ColorSwatch>(&dialog, u"startSwatch"_s), 0).first(),
+             colorToRgb(Colors::ButtonFace));
+    QCOMPARE(shownColumn(control<ColorSwatch>(&dialog, u"endSwatch"_s), 0).first(),
+             colorToRgb(Colors::NoColor));
     verifyBackground(&dialog, colorToRgb(Colors::ButtonFace), colorToRgb(Colors::NoColor));
 }
 
@@ -232,9 +245,9 @@ void TestColorSchemeDialog::enterOnARadioButtonNeitherAppliesNorCloses()
 {
     ColorSchemeDialog dialog(*m_session, nullptr);
     dialog.show();
-    pick(dialog.startSwatch, Picked);
-    dialog.solidButton->setFocus();
-    QTest::keyClick(dialog.solidButton, Qt::Key_Return);
+    pick(control<ColorSwatch>(&dialog, u"startSwatch"_s), Picked);
+    control<QRadioButton>(&dialog, u"solidButton"_s)->setFocus();
+    QTest::keyClick(control<QRadioButton>(&dialog, u"solidButton"_s), Qt::Key_Return);
     QVERIFY(dialog.isVisible());
     verifyGameWindowColours(Colors::Red, Colors::Lime);
 }

@@ -30,20 +30,20 @@ void TestGameWindow::controlsBeforeTheFirstGame()
 {
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Tovik v2"));
     QCOMPARE(m_form->centralWidget()->size(), QSize(600, 400));
-    QVERIFY(m_form->newGameButton->isVisible() && m_form->newGameButton->isEnabled());
-    QVERIFY(!m_form->rollButton->isVisible());
-    QVERIFY(m_form->unselectButton->isVisible() && !m_form->unselectButton->isEnabled());
+    QVERIFY(newGameButton()->isVisible() && newGameButton()->isEnabled());
+    QVERIFY(!rollButton()->isVisible());
+    QVERIFY(unselectButton()->isVisible() && !unselectButton()->isEnabled());
     for (int i = 0; i < CategoryCount; ++i)
-        QVERIFY(!m_form->categoryButton(Category(i))->isVisible());
-    QVERIFY(!m_form->heldMarker1->isVisible());
-    QVERIFY(!m_form->die1->hasPicture());
+        QVERIFY(!categoryButton(Category(i))->isVisible());
+    QVERIFY(!heldMarker(0)->isVisible());
+    QVERIFY(!face(0)->hasPicture());
     QVERIFY(menusEnabled());
-    QVERIFY(!m_form->highestScoreAction->isEnabled());
-    QVERIFY(!m_form->animationAction->isChecked());
-    QCOMPARE(m_form->commentLabel->text(), QStringLiteral("Click new game to play!!"));
+    QVERIFY(!highestScoreAction()->isEnabled());
+    QVERIFY(!animationAction()->isChecked());
+    QCOMPARE(commentLabel()->text(), QStringLiteral("Click new game to play!!"));
 
-    QTest::mousePress(m_form->die1, Qt::LeftButton);
-    QVERIFY(!m_form->heldMarker1->isVisible());
+    QTest::mousePress(face(0), Qt::LeftButton);
+    QVERIFY(!heldMarker(0)->isVisible());
 }
 
 void TestGameWindow::menuItemsOpenTheirWindowsModally_data()
@@ -63,7 +63,7 @@ void TestGameWindow::menuItemsOpenTheirWindowsModally()
     QFETCH(QString, item);
     QFETCH(int, key);
     QFETCH(QByteArray, windowClass);
-    m_form->highestScoreAction->setEnabled(true);
+    highestScoreAction()->setEnabled(true);
     QByteArray opened;
     const QWindow *transientParent = nullptr;
     ModalAnswer<QDialog> answer([&](QDialog *window) {
@@ -88,14 +88,14 @@ void TestGameWindow::menuItemsOpenTheirWindowsModally()
 
 void TestGameWindow::facesShowTheBackgroundInTheirCorners()
 {
-    m_form->newGameAction->trigger();
+    newGameAction()->trigger();
     const QImage window = m_form->centralWidget()->grab().toImage();
-    const QPoint corner = m_form->die1->geometry().topLeft();
+    const QPoint corner = face(0)->geometry().topLeft();
     const QColor background = window.pixelColor(corner.x() - 2, corner.y());
     QCOMPARE(window.pixelColor(corner), background);
     // The 9-pixel strip right of the 96-pixel face shows the background too.
-    QCOMPARE(window.pixelColor(m_form->die5->geometry().left() + 100, corner.y() + 50).rgb(),
-             window.pixelColor(m_form->die5->geometry().right() + 5, corner.y() + 50).rgb());
+    QCOMPARE(window.pixelColor(face(4)->geometry().left() + 100, corner.y() + 50).rgb(),
+             window.pixelColor(face(4)->geometry().right() + 5, corner.y() + 50).rgb());
     // The face itself is drawn: its centre is not the background.
     QVERIFY(window.pixelColor(corner + QPoint(48, 48)) != background);
 }
@@ -115,7 +115,7 @@ void TestGameWindow::backgroundIsBandedFromAquaToBlue()
 // capitals stand on the baseline 27 pixels down.
 void TestGameWindow::cpuStandsOnTheBaselineOfItsLayout()
 {
-    const QImage image = m_form->commentatorLabel->grab().toImage();
+    const QImage image = child<QLabel>(QStringLiteral("commentatorLabel"))->grab().toImage();
     int lowestInkedRow = -1;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -141,9 +141,9 @@ void TestGameWindow::menuItemsTriggeredDuringARollDoNothing()
     const QList<QAction *> actions = m_form->findChildren<QAction *>();
     QAction *action = *std::find_if(actions.begin(), actions.end(),
                                     [&](QAction *a) { return a->text() == item; });
-    m_form->highestScoreAction->setEnabled(true);
-    m_form->animationAction->setChecked(true);
-    m_form->newGameAction->trigger();
+    highestScoreAction()->setEnabled(true);
+    animationAction()->setChecked(true);
+    newGameAction()->trigger();
     int opened = 0;
     ModalAnswer<QDialog> answer([&](QDialog *window) {
         ++opened;
@@ -154,44 +154,50 @@ void TestGameWindow::menuItemsTriggeredDuringARollDoNothing()
         triggered = m_form->isRolling();
         action->trigger();
     });
-    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    QTest::mouseClick(rollButton(), Qt::LeftButton);
     QVERIFY(triggered);
-    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("2"));
-    QVERIFY(m_form->animationAction->isChecked());
+    QCOMPARE(rollsLabel()->text(), QStringLiteral("2"));
+    QVERIFY(animationAction()->isChecked());
     QCOMPARE(opened, 0);
 }
 
 void TestGameWindow::animatedRollLocksTheWindowWhileTheDiceTumble()
 {
-    m_form->newGameAction->trigger();
-    m_form->animationAction->trigger();
-    QVERIFY(m_form->animationAction->isChecked());
+    newGameAction()->trigger();
+    animationAction()->trigger();
+    QVERIFY(animationAction()->isChecked());
 
     bool checked = false;
     QTimer::singleShot(0, m_form.get(), [&] {
         checked = true;
-        QVERIFY(m_form->game().diceLocked);
+        QVERIFY(m_form->isRolling());
         QVERIFY(!menusEnabled());
-        QVERIFY(!m_form->rollButton->isEnabled());
-        QVERIFY(!m_form->newGameButton->isEnabled());
-        QVERIFY(!m_form->unselectButton->isEnabled());
+        QVERIFY(!rollButton()->isEnabled());
+        QVERIFY(!newGameButton()->isEnabled());
+        QVERIFY(!unselectButton()->isEnabled());
         for (int i = 0; i < CategoryCount; ++i)
-            QVERIFY(!m_form->categoryButton(Category(i))->isEnabled());
-        QTest::mousePress(m_form->die3, Qt::LeftButton);
-        QVERIFY(!m_form->heldMarker3->isVisible());
-        const int score = m_form->game().score;
+            QVERIFY(!categoryButton(Category(i))->isEnabled());
+        QTest::mousePress(face(2), Qt::LeftButton);
+        QVERIFY(!heldMarker(2)->isVisible());
+        const int score = position().score;
         QTest::keyClick(m_form.get(), Qt::Key_F2);
-        m_form->newGameAction->trigger(); // as a screen reader may, past the disabled menu
-        QCOMPARE(m_form->game().score, score);
-        QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("2"));
+        newGameAction()->trigger(); // as a screen reader may, past the disabled menu
+        QCOMPARE(position().score, score);
+        QCOMPARE(rollsLabel()->text(), QStringLiteral("2"));
     });
-    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    // A window that follows the game hears of the dice once they have settled.
+    QList<bool> settledUnlocked;
+    connect(m_form.get(), &GameWindow::diceSettled, this, [&](const Dice &dice) {
+        settledUnlocked.append(menusEnabled() && dice == position().dice);
+    });
+    QTest::mouseClick(rollButton(), Qt::LeftButton);
     QVERIFY(checked);
-    QVERIFY(!m_form->game().diceLocked);
+    QCOMPARE(settledUnlocked, QList {true});
+    QVERIFY(!m_form->isRolling());
     QVERIFY(menusEnabled());
-    QVERIFY(m_form->rollButton->isEnabled());
-    QVERIFY(!m_form->heldMarker3->isVisible());
-    QVERIFY(RemarkTexts.contains(m_form->commentLabel->text()));
+    QVERIFY(rollButton()->isEnabled());
+    QVERIFY(!heldMarker(2)->isVisible());
+    QVERIFY(RemarkTexts.contains(commentLabel()->text()));
 }
 
 void TestGameWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps_data()
@@ -210,33 +216,33 @@ void TestGameWindow::animatedRollChangesFacesAsManyTimesAsItHasSteps()
 {
     QFETCH(QList<int>, heldDice);
     QFETCH(int, faceChanges);
-    m_form->newGameAction->trigger();
-    m_form->animationAction->trigger();
+    newGameAction()->trigger();
+    animationAction()->trigger();
     for (int die : heldDice)
-        QTest::mousePress(image(die), Qt::LeftButton);
-    const Dice before = m_form->game().diceValues;
+        QTest::mousePress(face(die), Qt::LeftButton);
+    const Dice before = position().dice;
     const int changesBefore = m_form->diceDisplay().faceChanges();
-    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    QTest::mouseClick(rollButton(), Qt::LeftButton);
     QCOMPARE(m_form->diceDisplay().faceChanges() - changesBefore, faceChanges);
     for (int die : heldDice)
-        QCOMPARE(m_form->game().diceValues[std::size_t(die)], before[std::size_t(die)]);
-    QCOMPARE(m_form->rollsLabel->text(), QStringLiteral("2"));
+        QCOMPARE(position().dice[std::size_t(die)], before[std::size_t(die)]);
+    QCOMPARE(rollsLabel()->text(), QStringLiteral("2"));
 }
 
 void TestGameWindow::animatedThirdRollLeavesRollDisabled()
 {
-    m_form->newGameAction->trigger();
-    m_form->animationAction->trigger();
-    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    newGameAction()->trigger();
+    animationAction()->trigger();
+    QTest::mouseClick(rollButton(), Qt::LeftButton);
     bool outOfRollsWhileTumbling = false;
     QTimer::singleShot(0, m_form.get(), [&] {
-        outOfRollsWhileTumbling = OutOfRollsTexts.contains(m_form->commentLabel->text());
+        outOfRollsWhileTumbling = OutOfRollsTexts.contains(commentLabel()->text());
     });
-    QTest::mouseClick(m_form->rollButton, Qt::LeftButton);
+    QTest::mouseClick(rollButton(), Qt::LeftButton);
     QVERIFY(outOfRollsWhileTumbling);
-    QVERIFY(!m_form->rollButton->isEnabled());
-    QVERIFY(m_form->newGameButton->isEnabled());
-    QVERIFY(OutOfRollsTexts.contains(m_form->commentLabel->text()));
+    QVERIFY(!rollButton()->isEnabled());
+    QVERIFY(newGameButton()->isEnabled());
+    QVERIFY(OutOfRollsTexts.contains(commentLabel()->text()));
 }
 
 QTEST_MAIN(TestGameWindow)

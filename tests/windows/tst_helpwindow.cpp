@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestHelpWindow : public QObject
 {
     Q_OBJECT
@@ -52,7 +54,11 @@ void TestHelpWindow::textIsTheRulesInNineteenLines()
             QStringLiteral("you will get an additional 35 points."),
     };
     HelpWindow window(m_session, nullptr);
-    QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(0, expected.size()), expected);
+    QCOMPARE(control<QPlainTextEdit>(&window, u"rulesView"_s)
+                     ->toPlainText()
+                     .split(u'\n')
+                     .mid(0, expected.size()),
+             expected);
 }
 
 void TestHelpWindow::keysFollowTheRules()
@@ -70,7 +76,8 @@ void TestHelpWindow::keysFollowTheRules()
             QStringLiteral("Tab moves between the dice and the buttons; Space presses them."),
     };
     HelpWindow window(m_session, nullptr);
-    QCOMPARE(window.rulesView->toPlainText().split(u'\n').mid(19), expected);
+    QCOMPARE(control<QPlainTextEdit>(&window, u"rulesView"_s)->toPlainText().split(u'\n').mid(19),
+             expected);
 }
 
 void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
@@ -78,21 +85,23 @@ void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
     HelpWindow window(m_session, nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    const QString text = window.rulesView->toPlainText();
+    const QString text = control<QPlainTextEdit>(&window, u"rulesView"_s)->toPlainText();
 
-    QTest::keyClicks(window.rulesView, QStringLiteral("xyz"));
-    QTest::keyClick(window.rulesView, Qt::Key_Delete);
-    QTest::keyClick(window.rulesView, Qt::Key_Backspace);
-    QTest::keyClick(window.rulesView, Qt::Key_Return); // presses no button either
-    QCOMPARE(window.rulesView->toPlainText(), text);
+    QTest::keyClicks(control<QPlainTextEdit>(&window, u"rulesView"_s), QStringLiteral("xyz"));
+    QTest::keyClick(control<QPlainTextEdit>(&window, u"rulesView"_s), Qt::Key_Delete);
+    QTest::keyClick(control<QPlainTextEdit>(&window, u"rulesView"_s), Qt::Key_Backspace);
+    QTest::keyClick(control<QPlainTextEdit>(&window, u"rulesView"_s),
+                    Qt::Key_Return); // presses no button either
+    QCOMPARE(control<QPlainTextEdit>(&window, u"rulesView"_s)->toPlainText(), text);
     QVERIFY(window.isVisible());
 
-    QVERIFY(window.rulesView->verticalScrollBar()->isVisible());
-    QVERIFY(!window.rulesView->horizontalScrollBar()->isVisible());
-    QCOMPARE(window.rulesView->verticalScrollBar()->value(), 0);
-    QTest::keyClick(window.rulesView, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(window.rulesView->textCursor().hasSelection());
-    QVERIFY(window.rulesView->verticalScrollBar()->value() > 0);
+    QVERIFY(control<QPlainTextEdit>(&window, u"rulesView"_s)->verticalScrollBar()->isVisible());
+    QVERIFY(!control<QPlainTextEdit>(&window, u"rulesView"_s)->horizontalScrollBar()->isVisible());
+    QCOMPARE(control<QPlainTextEdit>(&window, u"rulesView"_s)->verticalScrollBar()->value(), 0);
+    QTest::keyClick(control<QPlainTextEdit>(&window, u"rulesView"_s), Qt::Key_End,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(control<QPlainTextEdit>(&window, u"rulesView"_s)->textCursor().hasSelection());
+    QVERIFY(control<QPlainTextEdit>(&window, u"rulesView"_s)->verticalScrollBar()->value() > 0);
 }
 
 void TestHelpWindow::opensWithTheTextBoxFocusedAndOkCloses()
@@ -101,12 +110,12 @@ void TestHelpWindow::opensWithTheTextBoxFocusedAndOkCloses()
     QWidget *focused = nullptr;
     ModalAnswer<HelpWindow> answer([&](HelpWindow *shown) {
         focused = QApplication::focusWidget();
-        QTest::mouseClick(shown->okButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(shown, u"okButton"_s), Qt::LeftButton);
     });
     window.exec();
 
     QVERIFY(answer.answered());
-    QCOMPARE(focused, window.rulesView);
+    QCOMPARE(focused, control<QPlainTextEdit>(&window, u"rulesView"_s));
     QVERIFY(!window.isVisible());
 }
 
@@ -126,16 +135,16 @@ void TestHelpWindow::resizingMovesAndStretchesNothing()
     QCOMPARE(window.size(), QSize(393, 297));
     QVERIFY(!(window.windowFlags()
               & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    const QRect fill = window.backgroundFill->geometry();
-    const QRect memo = window.rulesView->geometry();
-    const QRect button = window.okButton->geometry();
+    const QRect fill = control<GradientFill>(&window, u"backgroundFill"_s)->geometry();
+    const QRect memo = control<QPlainTextEdit>(&window, u"rulesView"_s)->geometry();
+    const QRect button = control<QPushButton>(&window, u"okButton"_s)->geometry();
     QCOMPARE(fill, QRect(0, 0, 393, 297));
 
     window.resize(size);
     QCOMPARE(window.size(), size);
-    QCOMPARE(window.backgroundFill->geometry(), fill);
-    QCOMPARE(window.rulesView->geometry(), memo);
-    QCOMPARE(window.okButton->geometry(), button);
+    QCOMPARE(control<GradientFill>(&window, u"backgroundFill"_s)->geometry(), fill);
+    QCOMPARE(control<QPlainTextEdit>(&window, u"rulesView"_s)->geometry(), memo);
+    QCOMPARE(control<QPushButton>(&window, u"okButton"_s)->geometry(), button);
     if (size.width() > fill.width())
         QCOMPARE(shownColumn(&window, size.width() - 1).first(), colorToRgb(Colors::ButtonFace));
 }

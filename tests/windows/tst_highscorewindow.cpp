@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 class TestHighScoreWindow : public QObject
 {
     Q_OBJECT
@@ -76,19 +78,25 @@ void TestHighScoreWindow::recordModeOffersThePlayerAndTheFinalScore()
     window.show();
 
     QVERIFY(window.isRecording());
-    QVERIFY(m_gameWindow->highestScoreAction->isEnabled());
-    QCOMPARE(window.holderLabel->text(), QStringLiteral("Name:"));
-    QCOMPARE(window.scoreLabel->text(), QStringLiteral("Score:"));
-    QCOMPARE(window.newScoreLabel->text(), QStringLiteral("287"));
-    QCOMPARE(window.holderEdit->text(), QStringLiteral("Ann"));
-    QVERIFY(window.holderLabel->isVisible() && window.scoreLabel->isVisible());
-    QVERIFY(window.newScoreLabel->isVisible() && window.holderEdit->isVisible());
+    QVERIFY(control<QAction>(m_gameWindow.get(), u"highestScoreAction"_s)->isEnabled());
+    QCOMPARE(control<QLabel>(&window, u"holderLabel"_s)->text(), QStringLiteral("Name:"));
+    QCOMPARE(control<QLabel>(&window, u"scoreLabel"_s)->text(), QStringLiteral("Score:"));
+    QCOMPARE(control<QLabel>(&window, u"newScoreLabel"_s)->text(), QStringLiteral("287"));
+    QCOMPARE(control<QLineEdit>(&window, u"holderEdit"_s)->text(), QStringLiteral("Ann"));
+    QVERIFY(control<QLabel>(&window, u"holderLabel"_s)->isVisible()
+            && control<QLabel>(&window, u"scoreLabel"_s)->isVisible());
+    QVERIFY(control<QLabel>(&window, u"newScoreLabel"_s)->isVisible()
+            && control<QLineEdit>(&window, u"holderEdit"_s)->isVisible());
     // The field and the score line up to the right of their captions.
-    QCOMPARE(window.holderEdit->mapTo(&window, QPoint()).x(), 128);
-    QCOMPARE(QAccessible::queryAccessibleInterface(window.holderEdit)->text(QAccessible::Name),
+    QCOMPARE(control<QLineEdit>(&window, u"holderEdit"_s)->mapTo(&window, QPoint()).x(), 128);
+    QCOMPARE(QAccessible::queryAccessibleInterface(control<QLineEdit>(&window, u"holderEdit"_s))
+                     ->text(QAccessible::Name),
              QStringLiteral("Name:"));
-    QCOMPARE(window.newScoreLabel->mapTo(&window, QPoint()).x(), 128);
-    QVERIFY(window.holderLabel->mapTo(&window, QPoint(window.holderLabel->width(), 0)).x() < 128);
+    QCOMPARE(control<QLabel>(&window, u"newScoreLabel"_s)->mapTo(&window, QPoint()).x(), 128);
+    QVERIFY(control<QLabel>(&window, u"holderLabel"_s)
+                    ->mapTo(&window, QPoint(control<QLabel>(&window, u"holderLabel"_s)->width(), 0))
+                    .x()
+            < 128);
 }
 
 void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves_data()
@@ -113,10 +121,10 @@ void TestHighScoreWindow::okInRecordModeStoresTheNameAsTypedAndSaves()
     window.enterRecordMode(287);
     ModalAnswer<HighScoreWindow> answer([&](HighScoreWindow *shown) {
         if (retype) {
-            shown->holderEdit->clear();
-            QTest::keyClicks(shown->holderEdit, typed);
+            control<QLineEdit>(shown, u"holderEdit"_s)->clear();
+            QTest::keyClicks(control<QLineEdit>(shown, u"holderEdit"_s), typed);
         }
-        QTest::mouseClick(shown->okButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(shown, u"okButton"_s), Qt::LeftButton);
     });
     window.exec();
 
@@ -139,7 +147,7 @@ void TestHighScoreWindow::failedSaveKeepsTheWindowOpenWithTheNewRecord()
     window.enterRecordMode(287);
     window.show();
     ModalAnswer<QMessageBox> errorBox([](QMessageBox *box) { box->accept(); });
-    QTest::mouseClick(window.okButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&window, u"okButton"_s), Qt::LeftButton);
 
     QVERIFY(errorBox.answered());
     QVERIFY(window.isVisible());
@@ -157,7 +165,7 @@ void TestHighScoreWindow::closeBoxInRecordModeStoresNothingButKeepsTheMenuItem()
     }
     QCOMPARE(m_session->recordHolder(), QString());
     QCOMPARE(m_session->recordScore(), 0);
-    QVERIFY(m_gameWindow->highestScoreAction->isEnabled());
+    QVERIFY(control<QAction>(m_gameWindow.get(), u"highestScoreAction"_s)->isEnabled());
     QVERIFY(!QFile::exists(m_session->settingsPath()));
 }
 
@@ -169,12 +177,14 @@ void TestHighScoreWindow::viewModeShowsOnlyTheHolderAndTheNumber()
     window.enterViewMode();
     window.show();
 
-    QCOMPARE(window.holderLabel->text(), QStringLiteral("Bob <b>"));
-    QCOMPARE(window.holderLabel->textFormat(), Qt::PlainText);
-    QVERIFY(window.holderLabel->width() >= window.holderLabel->sizeHint().width());
-    QCOMPARE(window.scoreLabel->text(), QStringLiteral("312"));
-    QVERIFY(!window.newScoreLabel->isVisible() && !window.holderEdit->isVisible());
-    QTest::mouseClick(window.okButton, Qt::LeftButton);
+    QCOMPARE(control<QLabel>(&window, u"holderLabel"_s)->text(), QStringLiteral("Bob <b>"));
+    QCOMPARE(control<QLabel>(&window, u"holderLabel"_s)->textFormat(), Qt::PlainText);
+    QVERIFY(control<QLabel>(&window, u"holderLabel"_s)->width()
+            >= control<QLabel>(&window, u"holderLabel"_s)->sizeHint().width());
+    QCOMPARE(control<QLabel>(&window, u"scoreLabel"_s)->text(), QStringLiteral("312"));
+    QVERIFY(!control<QLabel>(&window, u"newScoreLabel"_s)->isVisible()
+            && !control<QLineEdit>(&window, u"holderEdit"_s)->isVisible());
+    QTest::mouseClick(control<QPushButton>(&window, u"okButton"_s), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QVERIFY(!QFile::exists(m_session->settingsPath()));
 }
@@ -196,9 +206,10 @@ void TestHighScoreWindow::viewModeShowsTheWholeName()
     window.enterViewMode();
     window.show();
 
-    QCOMPARE(window.holderLabel->height(), 19);
-    const int uncut = uncutInkOf(name, window.holderLabel->font());
-    const int shown = inkOf(window.holderLabel->grab().toImage(), Qt::black);
+    QCOMPARE(control<QLabel>(&window, u"holderLabel"_s)->height(), 19);
+    const int uncut = uncutInkOf(name, control<QLabel>(&window, u"holderLabel"_s)->font());
+    const int shown
+            = inkOf(control<QLabel>(&window, u"holderLabel"_s)->grab().toImage(), Qt::black);
     QVERIFY2(uncut - shown <= uncut / 100,
              qPrintable(QStringLiteral("%1 of %2 pixels of ink cut off")
                                 .arg(uncut - shown)
@@ -225,9 +236,9 @@ void TestHighScoreWindow::nameFieldKeepsWhatTheSettingsFileCanHold()
 
     HighScoreWindow window(*m_session);
     window.enterRecordMode(287);
-    window.holderEdit->clear();
-    window.holderEdit->insert(entered);
-    QCOMPARE(window.holderEdit->text(), kept);
+    control<QLineEdit>(&window, u"holderEdit"_s)->clear();
+    control<QLineEdit>(&window, u"holderEdit"_s)->insert(entered);
+    QCOMPARE(control<QLineEdit>(&window, u"holderEdit"_s)->text(), kept);
 }
 
 void TestHighScoreWindow::backgroundShowsTheColourPair()

@@ -1,4 +1,4 @@
-#include "game/gamestate.h"
+#include "game/game.h"
 #include "game/random.h"
 #include "messageboxanswers.h"
 #include "players/session.h"
@@ -67,7 +67,12 @@ private:
     void startGameAs(const QString &name);
     void showForAnotherPlayer();
     Session &session() { return m_program.session(); }
-
+    QLineEdit *nameEdit() { return m_program.welcomeControl<QLineEdit>(u"nameEdit"_s); }
+    QComboBox *playerList() { return m_program.welcomeControl<QComboBox>(u"playerList"_s); }
+    QPushButton *playButton() { return m_program.welcomeControl<QPushButton>(u"playButton"_s); }
+    QPushButton *exitButton() { return m_program.welcomeControl<QPushButton>(u"exitButton"_s); }
+    QPushButton *cancelButton() { return m_program.welcomeControl<QPushButton>(u"cancelButton"_s); }
+    QLabel *chooseCaption() { return m_program.welcomeControl<QLabel>(u"chooseCaption"_s); }
     ProgramFixture m_program;
 };
 
@@ -84,9 +89,9 @@ void TestWelcomeWindow::cleanup()
 
 void TestWelcomeWindow::play(const QString &typedName)
 {
-    m_program.welcomeWindow()->nameEdit->setFocus();
-    QTest::keyClicks(m_program.welcomeWindow()->nameEdit, typedName);
-    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+    nameEdit()->setFocus();
+    QTest::keyClicks(nameEdit(), typedName);
+    QTest::mouseClick(playButton(), Qt::LeftButton);
 }
 
 void TestWelcomeWindow::startGameAs(const QString &name)
@@ -100,7 +105,7 @@ void TestWelcomeWindow::startGameAs(const QString &name)
 
 void TestWelcomeWindow::showForAnotherPlayer()
 {
-    m_program.gameWindow()->differentPlayerAction->trigger();
+    m_program.gameControl<QAction>(u"differentPlayerAction"_s)->trigger();
     QVERIFY(m_program.welcomeWindow()->isVisible());
 }
 
@@ -111,12 +116,12 @@ void TestWelcomeWindow::firstShowingOffersExitAndTheSplash()
     QCOMPARE(m_program.welcomeWindow()->size(), QSize(600, 400));
     QVERIFY(!(m_program.welcomeWindow()->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(m_program.welcomeWindow()->windowFlags() & Qt::WindowMinimizeButtonHint));
-    QCOMPARE(m_program.welcomeWindow()->splashImage->pixmap().size(), QSize(600, 400));
-    QVERIFY(m_program.welcomeWindow()->exitButton->isVisible());
-    QVERIFY(!m_program.welcomeWindow()->cancelButton->isVisible());
-    QVERIFY(!m_program.welcomeWindow()->playerList->isVisible());
-    QVERIFY(!m_program.welcomeWindow()->chooseCaption->isVisible());
-    QVERIFY(!m_program.welcomeWindow()->playerList->isEditable());
+    QCOMPARE(m_program.welcomeControl<QLabel>(u"splashImage"_s)->pixmap().size(), QSize(600, 400));
+    QVERIFY(exitButton()->isVisible());
+    QVERIFY(!cancelButton()->isVisible());
+    QVERIFY(!playerList()->isVisible());
+    QVERIFY(!chooseCaption()->isVisible());
+    QVERIFY(!playerList()->isEditable());
     QVERIFY(!m_program.gameWindow()->isVisible());
 }
 
@@ -128,7 +133,7 @@ void TestWelcomeWindow::firstRunAsksNothingAndSavesTheTypedName()
     QVERIFY(m_program.welcomeWindow()->playerAccepted);
     QVERIFY(m_program.gameWindow()->isVisible());
     QVERIFY(!m_program.welcomeWindow()->isVisible());
-    QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"1"_s);
+    QCOMPARE(m_program.gameControl<QLabel>(u"rollsLabel"_s)->text(), u"1"_s);
     QCOMPARE(fileContents(session().settingsPath()), DefaultLines + "name=Ann\r\n");
 }
 
@@ -175,19 +180,19 @@ void TestWelcomeWindow::typingSelectsNewPlayerAndChoosingARosterNameEmptiesTheFi
 {
     writeFileContents(session().settingsPath(), AnnAndBob);
     m_program.welcomeWindow()->show();
-    QCOMPARE(m_program.welcomeWindow()->playerList->currentText(), u"Ann"_s);
+    QCOMPARE(playerList()->currentText(), u"Ann"_s);
 
-    m_program.welcomeWindow()->nameEdit->setFocus();
-    QTest::keyClick(m_program.welcomeWindow()->nameEdit, Qt::Key_Shift);
-    QCOMPARE(m_program.welcomeWindow()->playerList->currentIndex(), 0);
-    QTest::keyClicks(m_program.welcomeWindow()->nameEdit, u"Cy"_s);
+    nameEdit()->setFocus();
+    QTest::keyClick(nameEdit(), Qt::Key_Shift);
+    QCOMPARE(playerList()->currentIndex(), 0);
+    QTest::keyClicks(nameEdit(), u"Cy"_s);
 
-    m_program.welcomeWindow()->playerList->setFocus();
-    QTest::keyClick(m_program.welcomeWindow()->playerList, Qt::Key_Down);
-    QCOMPARE(m_program.welcomeWindow()->playerList->currentText(), u"Ann"_s);
-    QVERIFY(m_program.welcomeWindow()->nameEdit->text().isEmpty());
+    playerList()->setFocus();
+    QTest::keyClick(playerList(), Qt::Key_Down);
+    QCOMPARE(playerList()->currentText(), u"Ann"_s);
+    QVERIFY(nameEdit()->text().isEmpty());
 
-    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+    QTest::mouseClick(playButton(), Qt::LeftButton);
     QCOMPARE(session().playerName(), u"Ann"_s);
     QCOMPARE(fileContents(session().settingsPath()), DefaultLines + "name=Ann\r\nname=Bob\r\n");
 }
@@ -196,10 +201,10 @@ void TestWelcomeWindow::choosingNewPlayerKeepsTheTypedName()
 {
     writeFileContents(session().settingsPath(), AnnAndBob);
     m_program.welcomeWindow()->show();
-    m_program.welcomeWindow()->nameEdit->setText(u"Cy"_s);
-    m_program.welcomeWindow()->playerList->setCurrentIndex(0);
-    Q_EMIT m_program.welcomeWindow()->playerList->activated(0);
-    QCOMPARE(m_program.welcomeWindow()->nameEdit->text(), u"Cy"_s);
+    nameEdit()->setText(u"Cy"_s);
+    playerList()->setCurrentIndex(0);
+    Q_EMIT playerList()->activated(0);
+    QCOMPARE(nameEdit()->text(), u"Cy"_s);
 }
 
 void TestWelcomeWindow::playDuringAGameAsksFirst_data()
@@ -227,13 +232,13 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
     QFETCH(QString, answer);
 
     startGameAs(u"Ann"_s);
-    QTest::mouseClick(m_program.gameWindow()->rollButton, Qt::LeftButton);
-    QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
+    QTest::mouseClick(m_program.gameControl<QPushButton>(u"rollButton"_s), Qt::LeftButton);
+    QCOMPARE(m_program.gameControl<QLabel>(u"rollsLabel"_s)->text(), u"2"_s);
     showForAnotherPlayer();
     const QByteArray before = fileContents(session().settingsPath());
 
     const MessageBoxAnswers answers({answer});
-    m_program.welcomeWindow()->nameEdit->clear();
+    nameEdit()->clear();
     play(typed);
     QCOMPARE(answers.texts(), QStringList {question});
     QCOMPARE(answers.boxes().constFirst().title, u"Warning"_s);
@@ -242,13 +247,13 @@ void TestWelcomeWindow::playDuringAGameAsksFirst()
     if (answer == Yes) {
         QCOMPARE(session().playerName(), typed);
         QVERIFY(!m_program.welcomeWindow()->isVisible());
-        QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"1"_s);
+        QCOMPARE(m_program.gameControl<QLabel>(u"rollsLabel"_s)->text(), u"1"_s);
         QVERIFY(fileContents(session().settingsPath())
                         .startsWith(DefaultLines + "name=" + typed.toUtf8() + "\r\n"));
     } else {
         QCOMPARE(session().playerName(), u"Ann"_s);
         QVERIFY(m_program.welcomeWindow()->isVisible());
-        QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
+        QCOMPARE(m_program.gameControl<QLabel>(u"rollsLabel"_s)->text(), u"2"_s);
         QCOMPARE(fileContents(session().settingsPath()), before);
     }
 }
@@ -257,10 +262,10 @@ void TestWelcomeWindow::newPlayerWithNothingTypedDuringAGameAsksThenGivesTheNoti
 {
     startGameAs(u"Ann"_s);
     showForAnotherPlayer();
-    m_program.welcomeWindow()->nameEdit->clear();
+    nameEdit()->clear();
 
     const MessageBoxAnswers answers({Yes, Ok});
-    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+    QTest::mouseClick(playButton(), Qt::LeftButton);
     QCOMPARE(answers.texts(), (QStringList {OtherPlayerQuestion, NoNameNotice}));
     QVERIFY(!m_program.welcomeWindow()->playerAccepted);
     QVERIFY(m_program.welcomeWindow()->isVisible());
@@ -272,30 +277,27 @@ void TestWelcomeWindow::laterShowingOffersCancelAndReadsNothing()
     startGameAs(u"Ann"_s);
     writeFileContents(session().settingsPath(), "name=Zed\r\ncolor1=clRed\r\n");
     showForAnotherPlayer();
-    QVERIFY(m_program.welcomeWindow()->cancelButton->isVisible());
-    QVERIFY(!m_program.welcomeWindow()->exitButton->isVisible());
-    QVERIFY(m_program.welcomeWindow()->playerList->isHidden());
+    QVERIFY(cancelButton()->isVisible());
+    QVERIFY(!exitButton()->isVisible());
+    QVERIFY(playerList()->isHidden());
     QCOMPARE(session().startColor(), Colors::Aqua);
 }
 
 void TestWelcomeWindow::cancelLeavesTheGameUntouched()
 {
     startGameAs(u"Ann"_s);
-    m_program.gameWindow()->toggleHoldOfDie2();
-    QTest::mouseClick(m_program.gameWindow()->rollButton, Qt::LeftButton);
-    QTest::mouseClick(m_program.gameWindow()->chanceButton, Qt::LeftButton);
-    const GameState game = m_program.gameWindow()->game();
+    m_program.gameWindow()->toggleHold(1);
+    QTest::mouseClick(m_program.gameControl<QPushButton>(u"rollButton"_s), Qt::LeftButton);
+    QTest::mouseClick(m_program.gameControl<QPushButton>(u"chanceButton"_s), Qt::LeftButton);
+    const Position game = m_program.gameWindow()->game().position();
     const QByteArray file = fileContents(session().settingsPath());
 
     showForAnotherPlayer();
-    QTest::keyClicks(m_program.welcomeWindow()->nameEdit, u"Bob"_s);
-    QTest::mouseClick(m_program.welcomeWindow()->cancelButton, Qt::LeftButton);
+    QTest::keyClicks(nameEdit(), u"Bob"_s);
+    QTest::mouseClick(cancelButton(), Qt::LeftButton);
     QVERIFY(!m_program.welcomeWindow()->isVisible());
-    QCOMPARE(m_program.gameWindow()->game().diceValues, game.diceValues);
-    QCOMPARE(m_program.gameWindow()->game().heldDice, game.heldDice);
-    QCOMPARE(m_program.gameWindow()->game().rollCount, game.rollCount);
-    QCOMPARE(m_program.gameWindow()->game().pendingPoints, game.pendingPoints);
-    QVERIFY(m_program.gameWindow()->game().categorySelected);
+    QCOMPARE(m_program.gameWindow()->game().position(), game);
+    QVERIFY(game.selection);
     QCOMPARE(session().playerName(), u"Ann"_s);
     QCOMPARE(fileContents(session().settingsPath()), file);
 }
@@ -309,8 +311,8 @@ void TestWelcomeWindow::malformedFileShowsTheErrorAndTheWindowAnyway()
     QCOMPARE(answers.boxes().constFirst().title, u"Tovik"_s);
     QCOMPARE(answers.boxes().constFirst().icon, QMessageBox::Critical);
     QVERIFY(m_program.welcomeWindow()->isVisible());
-    QCOMPARE(m_program.welcomeWindow()->playerList->count(), 3);
-    QCOMPARE(m_program.welcomeWindow()->playerList->currentText(), u"Ann"_s);
+    QCOMPARE(playerList()->count(), 3);
+    QCOMPARE(playerList()->currentText(), u"Ann"_s);
 }
 
 void TestWelcomeWindow::failedSaveAfterPlayShowsTheErrorAndNoGame()
@@ -334,8 +336,8 @@ void TestWelcomeWindow::failedSaveAfterPlayShowsTheErrorAndNoGame()
 void TestWelcomeWindow::pastedLineBreakNeverReachesTheFile()
 {
     m_program.welcomeWindow()->show();
-    m_program.welcomeWindow()->nameEdit->insert(u"Eve\r\nhname=Eve\nhscore=999"_s);
-    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+    nameEdit()->insert(u"Eve\r\nhname=Eve\nhscore=999"_s);
+    QTest::mouseClick(playButton(), Qt::LeftButton);
     QCOMPARE(session().playerName(), u"Evehname=Evehscore=9"_s);
     QCOMPARE(fileContents(session().settingsPath()),
              DefaultLines + "name=Evehname=Evehscore=9\r\n");
@@ -344,35 +346,35 @@ void TestWelcomeWindow::pastedLineBreakNeverReachesTheFile()
 void TestWelcomeWindow::playIsInertWhileTheDiceTumble()
 {
     startGameAs(u"Ann"_s);
-    m_program.gameWindow()->animationAction->trigger();
+    m_program.gameControl<QAction>(u"animationAction"_s)->trigger();
     showForAnotherPlayer();
-    m_program.welcomeWindow()->nameEdit->setText(u"Bob"_s);
+    nameEdit()->setText(u"Bob"_s);
 
     const MessageBoxAnswers answers({Yes});
     // Alt+P clicks "Play!" a moment late, and the dice start to tumble before that.
     m_program.welcomeWindow()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_program.welcomeWindow()));
     QTest::keyClick(m_program.welcomeWindow(), Qt::Key_P, Qt::AltModifier);
-    QVERIFY(m_program.welcomeWindow()->playButton->isDown());
-    const QSignalSpy lateClick(m_program.welcomeWindow()->playButton, &QPushButton::clicked);
+    QVERIFY(playButton()->isDown());
+    const QSignalSpy lateClick(playButton(), &QPushButton::clicked);
     bool checked = false;
     QTimer::singleShot(0, m_program.welcomeWindow(), [&] {
         checked = true;
         QVERIFY(m_program.gameWindow()->isRolling());
-        QVERIFY(!m_program.welcomeWindow()->playButton->isEnabled());
+        QVERIFY(!playButton()->isEnabled());
         QTRY_VERIFY(!lateClick.isEmpty());
-        QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+        QTest::mouseClick(playButton(), Qt::LeftButton);
         QTest::keyClick(m_program.welcomeWindow(), Qt::Key_P, Qt::AltModifier);
         QCOMPARE(session().playerName(), u"Ann"_s);
-        QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
+        QCOMPARE(m_program.gameControl<QLabel>(u"rollsLabel"_s)->text(), u"2"_s);
     });
-    QTest::mouseClick(m_program.gameWindow()->rollButton, Qt::LeftButton);
+    QTest::mouseClick(m_program.gameControl<QPushButton>(u"rollButton"_s), Qt::LeftButton);
     QVERIFY(checked);
     QVERIFY(answers.boxes().isEmpty());
-    QVERIFY(m_program.welcomeWindow()->playButton->isEnabled());
-    QCOMPARE(m_program.gameWindow()->rollsLabel->text(), u"2"_s);
+    QVERIFY(playButton()->isEnabled());
+    QCOMPARE(m_program.gameControl<QLabel>(u"rollsLabel"_s)->text(), u"2"_s);
 
-    QTest::mouseClick(m_program.welcomeWindow()->playButton, Qt::LeftButton);
+    QTest::mouseClick(playButton(), Qt::LeftButton);
     QCOMPARE(answers.texts(), QStringList {OtherPlayerQuestion});
     QCOMPARE(session().playerName(), u"Bob"_s);
 }
@@ -385,12 +387,10 @@ void TestWelcomeWindow::screenReadersMeetAWindowWithLabelledFields()
     const auto accessible
             = [](QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); };
     QCOMPARE(accessible(m_program.welcomeWindow())->role(), QAccessible::Window);
-    QCOMPARE(accessible(m_program.welcomeWindow()->nameEdit)->text(QAccessible::Name),
-             u"New Player's Name:"_s);
+    QCOMPARE(accessible(nameEdit())->text(QAccessible::Name), u"New Player's Name:"_s);
     for (auto [field, caption] :
-         {std::pair<QWidget *, QLabel *> {m_program.welcomeWindow()->playerList,
-                                          m_program.welcomeWindow()->chooseCaption},
-          {m_program.welcomeWindow()->nameEdit, m_program.welcomeWindow()->nameCaption}}) {
+         {std::pair<QWidget *, QLabel *> {playerList(), chooseCaption()},
+          {nameEdit(), m_program.welcomeControl<QLabel>(u"nameCaption"_s)}}) {
         const auto labels = accessible(field)->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->object(), caption);
