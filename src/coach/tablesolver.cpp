@@ -96,12 +96,13 @@ void TableSolver::setProgressHandler(std::function<void(double)> handler)
 void TableSolver::reportProgress(qint64 slotsDone)
 {
     const int percent = int(slotsDone * 100 / m_slotsToSolve);
-    int reported = m_percentReported;
-    while (percent > reported) {
-        if (m_percentReported.compare_exchange_weak(reported, percent)) {
-            if (m_progressHandler)
-                m_progressHandler(double(slotsDone) / double(m_slotsToSolve));
-            return;
-        }
-    }
+    if (percent <= m_percentReported)
+        return;
+    // A thread that was overtaken finds its hundredth reported already and stays silent.
+    const std::lock_guard lock(m_reporting);
+    if (percent <= m_percentReported)
+        return;
+    m_percentReported = percent;
+    if (m_progressHandler)
+        m_progressHandler(double(slotsDone) / double(m_slotsToSolve));
 }

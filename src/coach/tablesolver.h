@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 #include <optional>
 
 // Solves the game by backward induction: the states with every category used are worth
@@ -24,7 +25,8 @@ public:
     void cancel() { m_cancelled = true; }
     double progress() const;
 
-    // Called from the solving threads each time another hundredth of the work is done.
+    // Called from the solving threads, one at a time and with rising fractions, each time
+    // another hundredth of the work is done.
     void setProgressHandler(std::function<void(double)> handler);
 
 private:
@@ -35,5 +37,6 @@ private:
     std::atomic<qint64> m_slotsDone = 0;
     std::atomic<qint64> m_slotsToSolve = 1;
     std::atomic<int> m_percentReported = 0;
+    std::mutex m_reporting;
     std::function<void(double)> m_progressHandler;
 };
