@@ -4,6 +4,9 @@
 #include <cmath>
 #include <numeric>
 
+static_assert(DiceMultisets::firstOfSize(5) == DiceMultisets::FirstRoll);
+static_assert(DiceMultisets::firstOfSize(6) == DiceMultisets::Count);
+
 namespace {
 
 constexpr int MaxDice = 5;
@@ -50,8 +53,6 @@ DiceMultisets::DiceMultisets()
         appendMultisets(m_counts, counts, 0, size);
     }
     m_withDie.resize(m_counts.size());
-    m_fewer.resize(m_counts.size());
-    m_fewerCount.resize(m_counts.size());
     for (std::size_t m = 0; m < m_counts.size(); ++m) {
         for (std::size_t face = 0; face < 6; ++face) {
             FaceCounts counts = m_counts[m];
@@ -62,7 +63,8 @@ DiceMultisets::DiceMultisets()
             }
             if (counts[face] > 0) {
                 --counts[face];
-                m_fewer[m][std::size_t(m_fewerCount[m]++)] = qint16(indexOf(counts));
+                auto &removals = int(m) < FirstRoll ? m_holdRemovals : m_rollRemovals;
+                removals[face].push_back({qint16(m), qint16(indexOf(counts))});
             }
         }
     }

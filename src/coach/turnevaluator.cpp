@@ -91,9 +91,10 @@ std::array<double, Lanes> maxOf(std::array<double, Lanes> a, const std::array<do
 template<int Lanes>
 TurnEvaluator<Lanes>::TurnEvaluator(const ValueTable &table)
     : m_table(table), m_keyValues(commitCatalogue().keyCommits.size()),
-      m_commits(commitCatalogue().outcomes.size()), m_scoreNow(RollCount),
-      m_oneRollLeft(RollCount), m_holds {std::vector<LaneValues>(DiceMultisets::Count),
-                                         std::vector<LaneValues>(DiceMultisets::Count)},
+      m_commits(commitCatalogue().outcomes.size()),
+      m_scoreNow(RollCount), m_rollsLeft {std::vector<LaneValues>(RollCount),
+                                          std::vector<LaneValues>(RollCount)},
+      m_holds {std::vector<LaneValues>(FirstRoll), std::vector<LaneValues>(FirstRoll)},
       m_bestHold(FirstRoll)
 {
 }
@@ -105,13 +106,13 @@ template<int Lanes> void TurnEvaluator<Lanes>::evaluate(const std::array<TurnSta
     valueCommits(states);
     valueHolds(m_scoreNow.data(), m_holds[0]);
     bestHolds(m_holds[0]);
-    for (int roll = 0; roll < RollCount; ++roll)
-        m_oneRollLeft[std::size_t(roll)] = valueRollWithRollsLeft(multisets, roll);
-    valueHolds(m_oneRollLeft.data(), m_holds[1]);
+    valueRollsWithRollsLeft(m_rollsLeft[0]);
+    valueHolds(m_rollsLeft[0].data(), m_holds[1]);
     bestHolds(m_holds[1]);
+    valueRollsWithRollsLeft(m_rollsLeft[1]);
     m_turnValue = {};
     for (int roll = 0; roll < RollCount; ++roll) {
-        const LaneValues value = valueRollWithRollsLeft(multisets, roll);
+        const LaneValues &value = m_rollsLeft[1][std::size_t(roll)];
         const double probability = multisets.probability(FirstRoll + roll);
         for (std::size_t l = 0; l < Lanes; ++l)
             m_turnValue[l] += probability * value[l];
@@ -171,42 +172,52 @@ template<int Lanes>
 void TurnEvaluator<Lanes>::valueHolds(const LaneValues *rollValues, std::vector<LaneValues> &holds)
 {
     const DiceMultisets &multisets = DiceMultisets::instance();
-    std::copy(rollValues, rollValues + RollCount, holds.begin() + FirstRoll);
-    for (int m = FirstRoll - 1; m >= 0; --m) {
-        LaneValues sum = holds[std::size_t(multisets.withDie(m, 1))];
+    const auto average = [&](int multiset, const LaneValues *values, int first) {
+        LaneValues sum = values[multisets.withDie(multiset, 1) - first];
         for (int face = 2; face <= 6; ++face) {
-            const LaneValues &more = holds[std::size_t(multisets.withDie(m, face))];
+            const LaneValues &more = values[multisets.withDie(multiset, face) - first];
             for (std::size_t l = 0; l < Lanes; ++l)
                 sum[l] += more[l];
         }
         for (std::size_t l = 0; l < Lanes; ++l)
-            holds[std::size_t(m)][l] = sum[l] * OneSixth;
-    }
+            holds[std::size_t(multiset)][l] = sum[l] * OneSixth;
+    };
+    const int firstOfFour = DiceMultisets::firstOfSize(4);
+    for (int m = FirstRoll - 1; m >= firstOfFour; --m)
+        average(m, rollValues, FirstRoll);
+    for (int m = firstOfFour - 1; m >= 0; --m)
+        average(m, holds.data(), 0);
 }
 
 // The best hold inside each multiset of fewer than five dice: itself, or the best inside one
-// of the multisets with one die fewer.
+// of the multisets with one die fewer. One pass per face, each taking out dice of that face on
+// top of the passes before, reaches every sub-multiset; and each step is a plain maximum of two
+// rows, which the compiler computes for all lanes at once.
 template<int Lanes> void TurnEvaluator<Lanes>::bestHolds(const std::vector<LaneValues> &holds)
 {
     const DiceMultisets &multisets = DiceMultisets::instance();
-    for (int m = 0; m < FirstRoll; ++m) {
-        LaneValues best = holds[std::size_t(m)];
-        for (qint16 fewer : multisets.oneDieFewer(m))
-            best = maxOf(best, m_bestHold[std::size_t(fewer)]);
-        m_bestHold[std::size_t(m)] = best;
+    m_bestHold = holds;
+    for (int face = 1; face <= 6; ++face) {
+        for (const DieRemoval &removal : multisets.holdRemovals(face)) {
+            LaneValues &best = m_bestHold[std::size_t(removal.from)];
+            best = maxOf(best, m_bestHold[std::size_t(removal.to)]);
+        }
     }
 }
 
 // A roll with rolls left is worth the best of scoring now and every hold short of all five:
 // holding all five would only spend a roll.
 template<int Lanes>
-auto TurnEvaluator<Lanes>::valueRollWithRollsLeft(const DiceMultisets &multisets, int roll) const
-        -> LaneValues
+void TurnEvaluator<Lanes>::valueRollsWithRollsLeft(std::vector<LaneValues> &values) const
 {
-    LaneValues value = m_scoreNow[std::size_t(roll)];
-    for (qint16 fewer : multisets.oneDieFewer(FirstRoll + roll))
-        value = maxOf(value, m_bestHold[std::size_t(fewer)]);
-    return value;
+    const DiceMultisets &multisets = DiceMultisets::instance();
+    values = m_scoreNow;
+    for (int face = 1; face <= 6; ++face) {
+        for (const DieRemoval &removal : multisets.rollRemovals(face)) {
+            LaneValues &value = values[std::size_t(removal.from - FirstRoll)];
+            value = maxOf(value, m_bestHold[std::size_t(removal.to)]);
+        }
+    }
 }
 
 template class TurnEvaluator<1>;

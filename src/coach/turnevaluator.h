@@ -38,14 +38,14 @@ private:
     void valueCommits(const std::array<TurnState, Lanes> &states);
     void valueHolds(const LaneValues *rollValues, std::vector<LaneValues> &holds);
     void bestHolds(const std::vector<LaneValues> &holds);
-    LaneValues valueRollWithRollsLeft(const DiceMultisets &multisets, int roll) const;
+    void valueRollsWithRollsLeft(std::vector<LaneValues> &values) const;
 
     const ValueTable &m_table;
     quint16 m_used = 0;
     std::vector<LaneValues> m_keyValues;
     std::vector<LaneValues> m_commits;
     std::vector<LaneValues> m_scoreNow;
-    std::vector<LaneValues> m_oneRollLeft;
+    std::array<std::vector<LaneValues>, 2> m_rollsLeft; // each roll's value with 1 and 2 left
     std::array<std::vector<LaneValues>, 2> m_holds;
     std::vector<LaneValues> m_bestHold;
     LaneValues m_turnValue {};
