@@ -89,6 +89,22 @@ Advice advise(const ValueTable &table, const TurnState &state, const Dice &dice,
     return advice;
 }
 
+const Choice *Advice::findHold(const std::vector<qint32> &heldDice) const
+{
+    const auto found = std::find_if(choices.begin(), choices.end(), [&](const Choice &choice) {
+        return choice.kind == Choice::Kind::Hold && choice.heldDice == heldDice;
+    });
+    return found == choices.end() ? nullptr : &*found;
+}
+
+const Choice *Advice::findScore(Category category) const
+{
+    const auto found = std::find_if(choices.begin(), choices.end(), [&](const Choice &choice) {
+        return choice.kind == Choice::Kind::Score && choice.category == category;
+    });
+    return found == choices.end() ? nullptr : &*found;
+}
+
 bool comesBefore(const Choice &a, const Choice &b)
 {
     constexpr double Resolution = 1e9;

@@ -32,6 +32,11 @@ struct Advice
     // than five dice. Holding all five is not listed; it is worth holdingAllFive.
     std::vector<Choice> choices;
     double holdingAllFive = 0;
+
+    // The listed choice that holds these faces (ascending), or scores the category; nothing
+    // when the list has no such choice.
+    const Choice *findHold(const std::vector<qint32> &heldDice) const;
+    const Choice *findScore(Category category) const;
 };
 
 // Advises on a turn that started in state, with the dice showing and 2, 1 or 0 rolls left. The

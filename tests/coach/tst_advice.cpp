@@ -44,14 +44,6 @@ Choice score(Category category, double expected)
     return choice;
 }
 
-const Choice *findHold(const Advice &advice, const std::vector<qint32> &dice)
-{
-    const auto found = std::find_if(advice.choices.begin(), advice.choices.end(), [&](auto &c) {
-        return c.kind == Choice::Kind::Hold && c.heldDice == dice;
-    });
-    return found == advice.choices.end() ? nullptr : &*found;
-}
-
 } // namespace
 
 class TestAdvice : public QObject
@@ -61,6 +53,7 @@ class TestAdvice : public QObject
 private Q_SLOTS:
     void holdValuesMatchCountsByHand_data();
     void holdValuesMatchCountsByHand();
+    void holdingAllFiveSpendsARoll();
     void scoringNamesPointsAndBonus();
     void listsEveryDistinctHoldOnce_data();
     void listsEveryDistinctHoldOnce();
@@ -105,9 +98,19 @@ void TestAdvice::holdValuesMatchCountsByHand()
     const TurnState state {allBut({open}), 0, false};
     const Advice advice = advise(solved(state.usedCategories), state, dice, rollsLeft);
     QVERIFY(advice.canAdvise);
-    const Choice *choice = findHold(advice, held);
+    const Choice *choice = advice.findHold(held);
     QVERIFY(choice);
     QVERIFY(std::abs(choice->expectedPoints - expected) < 1e-9);
+}
+
+// Holding 6 6 6 6 1 whole with two rolls left leaves the best of one roll: 1/6 of 50 for the
+// fifth six. With one roll left it leaves scoring the 0 they are worth now.
+void TestAdvice::holdingAllFiveSpendsARoll()
+{
+    const TurnState state {allBut({Category::FiveOfAKind}), 0, false};
+    const ValueTable table = solved(state.usedCategories);
+    QVERIFY(std::abs(advise(table, state, {6, 6, 1, 6, 6}, 2).holdingAllFive - 50.0 / 6) < 1e-9);
+    QCOMPARE(advise(table, state, {6, 6, 1, 6, 6}, 1).holdingAllFive, 0.0);
 }
 
 // Five sixes with 35 in the upper section and 50 in "Tovik!": Sixes reaches 65 for +135, Chance
@@ -123,7 +126,7 @@ void TestAdvice::scoringNamesPointsAndBonus()
     QCOMPARE(first.category, Category::Sixes);
     QCOMPARE(first.points, 30);
     QCOMPARE(first.bonus, 135);
-    QCOMPARE(second.category, Category::Chance);
+    QCOMPARE(advice.findScore(Category::Chance), &second);
     QCOMPARE(second.points, 30);
     QCOMPARE(second.bonus, 100);
     QCOMPARE(expectedFinalScore(200, first), 200 + first.expectedPoints);
