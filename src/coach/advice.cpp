@@ -2,12 +2,13 @@
 
 #include "coach/turnevaluator.h"
 
-#include <QtMath>
+#include <QtGlobal>
 #include <algorithm>
 
 namespace {
 
 constexpr int MaxRollsLeft = 2;
+constexpr int DiceCount = int(std::tuple_size_v<Dice>);
 
 bool canValue(const ValueTable &table, const TurnState &state, const Dice &dice, int rollsLeft)
 {
@@ -33,7 +34,7 @@ std::vector<int> holdsOf(const FaceCounts &roll)
     FaceCounts held {};
     while (true) {
         const int hold = multisets.indexOf(held);
-        if (multisets.diceCount(hold) < int(Dice {}.size()))
+        if (multisets.diceCount(hold) < DiceCount)
             holds.push_back(hold);
         std::size_t face = 0;
         while (face < held.size() && held[face] == roll[face])
