@@ -10,16 +10,18 @@
 class TableSolver;
 
 // The coach as the windows use it: solves the game once, in the background and only when asked,
-// then values turn-start states and advises on each decision. Everything but progress() and
-// the progressChanged signal belongs to the thread the coach lives in.
+// then values turn-start states and advises on each decision. Everything but progress() and the
+// progressChanged signal belongs to the thread the coach lives in. A game's position is a
+// TurnState of the committed categories' bits, the sub total and whether 50 is in "Tovik!", and
+// the rolls left are 3 less the rolls made this turn:
 //
-//     coach.startSolving();                  // returns at once; ready() follows, about a second
-//     later if (coach.isReady()) {
-//         const Advice advice = coach.advise(state, dice, rollsLeft);
-//         if (!advice.canAdvise) { /* "The coach cannot advise here." */ }
-//         const Choice &best = advice.choices.front();
-//         double shown = expectedFinalScore(score, best);
-//     }
+//     coach.startSolving(); // returns at once; ready() comes within about a second, then:
+//     const Advice advice = coach.advise(state, dice, rollsLeft);
+//     if (!advice.canAdvise)
+//         ...; // "The coach cannot advise here."
+//     const double best = expectedFinalScore(score, advice.choices.front());
+//     // A choice's cost is best less its own expected final score: that of advice.findHold()
+//     // or advice.findScore(), or score + advice.holdingAllFive when all five dice were held.
 class Coach : public QObject
 {
     Q_OBJECT
