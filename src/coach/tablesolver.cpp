@@ -80,6 +80,9 @@ std::optional<ValueTable> TableSolver::solve(int threadCount)
     }
     if (m_cancelled)
         return std::nullopt;
+    // Also when there was nothing to solve, the work is now all done.
+    m_slotsDone = m_slotsToSolve.load();
+    reportProgress(m_slotsDone);
     return table;
 }
 
