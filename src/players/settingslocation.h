@@ -12,3 +12,8 @@ QString settingsFileLocation();
 // The rule itself, given the folders it chooses between.
 QString chooseSettingsFile(const QString &namedFile, const QString &programFolder,
                            const QString &configFolder);
+
+// The file that a settings path names, as an absolute path with the folders' links resolved: for
+// a symbolic link, the file it points to, whether or not that file exists yet. Two paths that
+// name the same file give the same text.
+QString settingsFileTarget(const QString &path);
