@@ -61,7 +61,8 @@ QString chooseSettingsFile(const QString &namedFile, const QString &programFolde
     if (!namedFile.isEmpty())
         return namedFile;
     const QString besideProgram = programFolder + u"/settings.cfg"_s;
-    if (isAllowed(programFolder, W_OK) || isAllowed(besideProgram, W_OK))
+    if (isAllowed(programFolder, W_OK) || isAllowed(besideProgram, W_OK)
+        || isAllowed(besideProgram, R_OK))
         return besideProgram;
     return configFolder + u"/settings.cfg"_s;
 }

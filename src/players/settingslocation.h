@@ -4,8 +4,9 @@
 
 // The one place that decides where settings.cfg lives. A file named on the command line wins.
 // Otherwise the file stays beside the executable when that folder is writable or already holds
-// a writable settings file (the build tree, an unpacked copy); an installed program, whose
-// folder belongs to the system, keeps it in the user's configuration folder instead.
+// a settings file that can be read or written (the build tree, an unpacked copy, a copy on a
+// read-only medium); an installed program, whose folder belongs to the system, keeps it in the
+// user's configuration folder instead.
 void nameSettingsFile(const QString &path);
 QString settingsFileLocation();
 

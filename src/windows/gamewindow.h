@@ -149,7 +149,7 @@ private:
     void followSession();
     void prepareFirstGame();
     void prepareToShow();
-    bool saveAndQuit();
+    void saveAndQuit();
 
     void selectCategory(Category category);
     void toggleHold(int die);
