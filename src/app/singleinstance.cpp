@@ -39,6 +39,16 @@ QString busNameFor(const QString &settingsFile)
     return u"org.example.tovik.Settings_"_s + QString::fromLatin1(hash.toHex().left(40));
 }
 
+// A session bus is named in the environment or listens in the user's runtime folder. Looking
+// there first spares the start of a bus connection where there is no bus, and never has one
+// launched for the game alone.
+bool sessionBusIsAnnounced()
+{
+    const QString runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+            || (!runtimeFolder.isEmpty() && QFileInfo::exists(runtimeFolder + u"/bus"_s));
+}
+
 bool isNameWithoutOwner(const QDBusMessage &reply)
 {
     return reply.errorName() == u"org.freedesktop.DBus.Error.ServiceUnknown"_s
@@ -50,8 +60,8 @@ bool isNameWithoutOwner(const QDBusMessage &reply)
 SingleInstance::SingleInstance(const QString &settingsPath, QObject *parent) : QObject(parent)
 {
     const QString settingsFile = settingsFileTarget(settingsPath);
-    m_first = QDBusConnection::sessionBus().isConnected() ? claimOnBus(settingsFile)
-                                                          : claimLock(settingsFile);
+    const bool onBus = sessionBusIsAnnounced() && QDBusConnection::sessionBus().isConnected();
+    m_first = onBus ? claimOnBus(settingsFile) : claimLock(settingsFile);
 }
 
 SingleInstance::~SingleInstance()
