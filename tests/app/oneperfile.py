@@ -18,7 +18,7 @@ import sys
 import tempfile
 import time
 
-from Xlib import X, display
+from Xlib import display
 
 from firststart import find_window, find_windows, start_x_server, wait_for
 from xgame import WELCOME_TITLE, play
@@ -28,24 +28,21 @@ SECOND_START_LIMIT = 5.0
 ROUNDS_AT_ONCE = 3
 
 
-def start(executable, environment, settings_path):
-    return subprocess.Popen([executable, "--settings", settings_path], env=environment,
-                            cwd=os.path.dirname(settings_path))
-
-
-def settings_file(folder, name):
+def start(executable, environment, folder, name):
+    """Starts the program on the settings file of that name in the folder, made if missing."""
     path = os.path.join(folder, name)
-    with open(path, "wb") as settings:
-        settings.write(SETTINGS)
-    return path
+    if not os.path.exists(path):
+        with open(path, "wb") as settings:
+            settings.write(SETTINGS)
+    return subprocess.Popen([executable, "--settings", path], env=environment, cwd=folder)
 
 
-def status_within(program, seconds):
-    """The program's exit status once it ended, or None if it still runs after the seconds."""
-    try:
-        return program.wait(timeout=seconds)
-    except subprocess.TimeoutExpired:
-        return None
+def statuses_within_limit(programs):
+    """The exit statuses of the programs that end within five seconds, once one has ended."""
+    deadline = time.monotonic() + SECOND_START_LIMIT
+    while time.monotonic() < deadline and all(program.poll() is None for program in programs):
+        time.sleep(0.05)
+    return [program.returncode for program in programs if program.poll() is not None]
 
 
 def stop(*programs):
@@ -64,67 +61,52 @@ def snapshot(folder):
     return entries
 
 
+def is_on_top(connection, window):
+    return find_windows(connection)[-1].id == window.id
+
+
 def cover(connection, window):
     """Maps a window of this test over the given one and returns it."""
     screen = connection.screen()
     geometry = window.get_geometry()
-    cover_window = screen.root.create_window(
-        geometry.x, geometry.y, geometry.width, geometry.height, 0, screen.root_depth,
-        background_pixel=screen.black_pixel)
+    cover_window = screen.root.create_window(geometry.x, geometry.y, geometry.width,
+                                             geometry.height, 0, screen.root_depth)
     cover_window.map()
-    connection.sync()
     wait_for(lambda: is_on_top(connection, cover_window), "the cover to be on top")
     return cover_window
 
 
-def is_on_top(connection, window):
-    viewable = find_windows(connection)
-    return bool(viewable) and viewable[-1].id == window.id
-
-
 def second_start_ends_and_writes_nothing(executable, connection, environment, folder, on_bus):
-    settings_path = settings_file(folder, "settings.cfg")
-    first = start(executable, environment, settings_path)
+    first = start(executable, environment, folder, "settings.cfg")
     try:
         game = play(connection)
         covered = cover(connection, game) if on_bus else None
         before = snapshot(folder)
-        second = start(executable, environment, settings_path)
-        status = status_within(second, SECOND_START_LIMIT)
-        assert status == 0, f"second start: status {status}"
+        second = start(executable, environment, folder, "settings.cfg")
+        assert statuses_within_limit([second]) == [0], second.poll()
         assert snapshot(folder) == before, (before, snapshot(folder))
         assert first.poll() is None, "the first copy ended"
         if on_bus:
             wait_for(lambda: is_on_top(connection, game), "the game window to come to the front")
             covered.destroy()
-
-        other = start(executable, environment, settings_file(folder, "other.cfg"))
+        other = start(executable, environment, folder, "other.cfg")
         wait_for(lambda: find_window(connection, WELCOME_TITLE), "a copy on another file")
-        assert other.poll() is None, "the copy on another file ended"
         stop(other)
     finally:
         stop(first)
-
-    again = start(executable, environment, settings_path)
-    try:
-        wait_for(lambda: find_window(connection, WELCOME_TITLE), "a start after a killed copy")
-        assert again.poll() is None, "the start after a killed copy ended"
-    finally:
-        stop(again)
+    again = start(executable, environment, folder, "settings.cfg")
+    wait_for(lambda: find_window(connection, WELCOME_TITLE), "a start after a killed copy")
+    stop(again)
 
 
 def copies_started_at_once_leave_one(executable, connection, environment, folder):
     for round_number in range(ROUNDS_AT_ONCE):
-        settings_path = settings_file(folder, f"at-once-{round_number}.cfg")
-        copies = [start(executable, environment, settings_path) for _ in range(2)]
+        copies = [start(executable, environment, folder, f"at-once-{round_number}.cfg")
+                  for _ in range(2)]
         try:
-            wait_for(lambda: any(copy.poll() is not None for copy in copies), "a copy to end")
-            ended = [copy for copy in copies if copy.poll() is not None]
-            assert len(ended) == 1 and ended[0].returncode == 0, \
-                [copy.returncode for copy in copies]
+            assert statuses_within_limit(copies) == [0], [copy.poll() for copy in copies]
             wait_for(lambda: find_window(connection, WELCOME_TITLE), "the remaining copy")
-            assert len(find_windows(connection, WELCOME_TITLE)) == 1
-            assert all(copy.poll() is None for copy in copies if copy is not ended[0])
+            assert [copy.poll() for copy in copies].count(None) == 1, "both copies ended"
         finally:
             stop(*copies)
 
@@ -132,11 +114,8 @@ def copies_started_at_once_leave_one(executable, connection, environment, folder
 def check(executable, connection, environment, on_bus):
     folder = tempfile.mkdtemp(prefix="tovik-oneperfile-")
     try:
-        start_time = time.monotonic()
         second_start_ends_and_writes_nothing(executable, connection, environment, folder, on_bus)
         copies_started_at_once_leave_one(executable, connection, environment, folder)
-        print(f"{'with' if on_bus else 'without'} a session bus: "
-              f"{time.monotonic() - start_time:.1f} s")
     finally:
         shutil.rmtree(folder, ignore_errors=True)
 

@@ -10,7 +10,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -19,7 +18,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr rlim_t SmallFileLimit = 16;
-constexpr gid_t SharedGroupId = 4242;
 // A save that hangs is ended by then, and fails its test instead of the whole run.
 constexpr unsigned HangGuardSeconds = 10;
 
@@ -78,12 +76,6 @@ private Q_SLOTS:
     void readOnlyFolderRewritesAWritableFileInPlace();
     void saveRemovesOnlyItsOwnLeftover_data();
     void saveRemovesOnlyItsOwnLeftover();
-    void savingNameIsNeverFollowedOrShared_data();
-    void savingNameIsNeverFollowedOrShared();
-    void linkedSettingsFileStaysALink_data();
-    void linkedSettingsFileStaysALink();
-    void sharedFileKeepsItsOwnerAndGroup_data();
-    void sharedFileKeepsItsOwnerAndGroup();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -310,120 +302,6 @@ void TestSettingsFile::writeMakesAMissingFolderWhereItMay()
     QVERIFY(QFile::setPermissions(m_dir->path(), everyone | QFile::WriteOwner));
     QCOMPARE(error, message);
     QCOMPARE(fileContents(path), QByteArray(message.isEmpty() ? "name=Bob\r\n" : ""));
-}
-
-void TestSettingsFile::savingNameIsNeverFollowedOrShared_data()
-{
-    QTest::addColumn<bool>("symbolic");
-    QTest::addColumn<bool>("dangling");
-
-    QTest::newRow("link to a file of the player's") << true << false;
-    QTest::newRow("link to no file yet") << true << true;
-    QTest::newRow("second name of a file of the player's") << false << false;
-}
-
-// Whatever a killed save or anyone else left under the name of the save's own file, the save
-// writes only a file of its own, and the settings file ends a plain file.
-void TestSettingsFile::savingNameIsNeverFollowedOrShared()
-{
-    QFETCH(bool, symbolic);
-    QFETCH(bool, dangling);
-
-    const QString path = pathFor(*m_dir, Place::File);
-    const QString saving = path + u".saving"_s;
-    const QString victim = m_dir->filePath(u"folder/notes.txt"_s);
-    const QByteArray notes = "the player's own notes\n";
-    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    if (!dangling) {
-        writeFileContents(victim, notes);
-        QVERIFY(QFile::setPermissions(victim, ownerOnly));
-    }
-    if (symbolic)
-        QVERIFY(QFile::link(victim, saving));
-    else
-        QCOMPARE(::link(QFile::encodeName(victim).constData(),
-                        QFile::encodeName(saving).constData()),
-                 0);
-
-    writeSettingsFile(path, {u"name=Bob"_s});
-    QCOMPARE(fileContents(path), NewText);
-    QVERIFY(!QFileInfo(path).isSymLink());
-    QVERIFY(!QFileInfo::exists(saving) && !QFileInfo(saving).isSymLink());
-    QCOMPARE(QFileInfo::exists(victim), !dangling);
-    if (!dangling) {
-        QCOMPARE(fileContents(victim), notes);
-        QCOMPARE(QFile::permissions(victim) & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
-    }
-}
-
-void TestSettingsFile::linkedSettingsFileStaysALink_data()
-{
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<QByteArray>("targetText");
-
-    // The link names the file relative to its own folder, through a folder of links.
-    QTest::newRow("link to a file") << u"../folder/shared.cfg"_s << OldText;
-    QTest::newRow("link to no file yet") << u"../folder/shared.cfg"_s << QByteArray();
-    QTest::newRow("link through a linked folder to no file yet")
-            << u"../linked/shared.cfg"_s << QByteArray();
-}
-
-void TestSettingsFile::linkedSettingsFileStaysALink()
-{
-    QFETCH(QString, link);
-    QFETCH(QByteArray, targetText);
-
-    const QString target = m_dir->filePath(u"folder/shared.cfg"_s);
-    if (!targetText.isEmpty())
-        writeFileContents(target, targetText);
-    QVERIFY(QFile::link(m_dir->filePath(u"folder"_s), m_dir->filePath(u"linked"_s)));
-    QVERIFY(QDir(m_dir->path()).mkdir(u"links"_s));
-    const QString path = m_dir->filePath(u"links/settings.cfg"_s);
-    QCOMPARE(::symlink(QFile::encodeName(link).constData(), QFile::encodeName(path).constData()),
-             0);
-
-    writeSettingsFile(path, {u"name=Bob"_s});
-    QVERIFY(QFileInfo(path).isSymLink());
-    QCOMPARE(fileContents(target), NewText);
-    QCOMPARE(QDir(m_dir->filePath(u"folder"_s)).entryList(QDir::Files),
-             QStringList {u"shared.cfg"_s});
-    QCOMPARE(QDir(m_dir->filePath(u"links"_s)).entryList(QDir::Files | QDir::System),
-             QStringList {u"settings.cfg"_s});
-}
-
-void TestSettingsFile::sharedFileKeepsItsOwnerAndGroup_data()
-{
-    QTest::addColumn<uid_t>("owner");
-
-    QTest::newRow("saved by another member of the file's group") << uid_t(0);
-    QTest::newRow("saved by its owner, in a group besides the owner's own") << NobodyId;
-}
-
-// The saver belongs to the file's group, which may write the file and its folder.
-void TestSettingsFile::sharedFileKeepsItsOwnerAndGroup()
-{
-    QFETCH(uid_t, owner);
-    if (geteuid() != 0)
-        QSKIP("Giving a file to another user takes root.");
-
-    const QString path = pathFor(*m_dir, Place::File);
-    const QByteArray folder = QFile::encodeName(m_dir->path());
-    const QByteArray file = QFile::encodeName(path);
-    QCOMPARE(::chown(folder.constData(), 0, SharedGroupId), 0);
-    QCOMPARE(::chmod(folder.constData(), 0775), 0);
-    QCOMPARE(::chown(file.constData(), owner, SharedGroupId), 0);
-    QCOMPARE(::chmod(file.constData(), 0664), 0);
-
-    const QString error = errorOfWriteInChild([] { return becomeNobodyInGroup(SharedGroupId); },
-                                              path, {u"name=Bob"_s});
-    QCOMPARE(::chmod(folder.constData(), 0700), 0);
-    QCOMPARE(error, QString());
-    struct stat status = {};
-    QCOMPARE(::stat(file.constData(), &status), 0);
-    QCOMPARE(status.st_uid, owner);
-    QCOMPARE(status.st_gid, SharedGroupId);
-    QCOMPARE(status.st_mode & 07777, 0664u);
-    QCOMPARE(fileContents(path), NewText);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFile)
