@@ -44,3 +44,15 @@ void MainWindows::closeAsTheCloseBoxDoes()
     else
         m_welcomeWindow->close();
 }
+
+void MainWindows::showCurrentWindow()
+{
+    QWidget *window = m_welcomeWindow.get();
+    if (!window->isVisible())
+        window = m_gameWindow.get();
+    if (!window->isVisible())
+        return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+}

@@ -26,6 +26,10 @@ public:
     // window's. A modal window open meanwhile ends with the message loops that the ending stops.
     void closeAsTheCloseBoxDoes();
 
+    // Brings the window the player is using to the front: the welcome window while it shows,
+    // else the game window.
+    void showCurrentWindow();
+
 private:
     void startGame();
     void showWelcomeWindow();

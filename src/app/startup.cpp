@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
 #include "app/mainwindows.h"
+#include "app/singleinstance.h"
 #include "app/terminationsignals.h"
+#include "players/settingslocation.h"
 #include "windows/welcomewindow.h"
 
 #include <QApplication>
@@ -25,7 +27,12 @@ void setUpApplication()
 
 int runProgram()
 {
+    const SingleInstance instance(settingsFileLocation());
+    if (!instance.isFirst())
+        return 0;
     auto windows = std::make_unique<MainWindows>();
+    QObject::connect(&instance, &SingleInstance::activationRequested, &windows->welcomeWindow(),
+                     [&windows] { windows->showCurrentWindow(); });
     const TerminationSignals terminationSignals;
     const auto close = [&windows] { windows->closeAsTheCloseBoxDoes(); };
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, close);

@@ -11,7 +11,9 @@ void setUpApplication();
 
 // Creates the session and the two windows, shows the welcome window from inside the message
 // loop, runs the loop until the program ends and destroys the windows. Returns the exit status.
-// The end of the desktop session and the termination signals close the program on the way.
+// The end of the desktop session and the termination signals close the program on the way. A
+// start on a settings file that another copy holds brings that copy's window to the front and
+// returns 0 at once.
 int runProgram();
 
 // The part of runProgram after the windows exist, for tests that redirect the settings file.

@@ -72,5 +72,6 @@ void Session::setSettingsPath(const QString &path)
     if (path == m_settingsPath)
         return;
     m_settingsPath = path;
+    m_settingsStamp = {};
     Q_EMIT settingsPathChanged(m_settingsPath);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/color.h"
+#include "players/filestamp.h"
 
 #include <QObject>
 #include <QString>
@@ -45,7 +46,13 @@ public:
     void setGameStarted(bool started);
 
     const QString &settingsPath() const { return m_settingsPath; }
+    // A new path holds no stamp yet.
     void setSettingsPath(const QString &path);
+
+    // The settings file as this session last read or wrote it, for a save to tell whether someone
+    // else changed it since. Nothing shows it, so a change is not announced.
+    const FileStamp &settingsStamp() const { return m_settingsStamp; }
+    void setSettingsStamp(const FileStamp &stamp) { m_settingsStamp = stamp; }
 
 Q_SIGNALS:
     void playerNameChanged(const QString &name);
@@ -67,4 +74,5 @@ private:
     bool m_animation = false;
     bool m_gameStarted = false;
     QString m_settingsPath;
+    FileStamp m_settingsStamp;
 };

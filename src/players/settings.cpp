@@ -42,10 +42,14 @@ void loadSettings(Session &session)
     std::optional<ConversionError> malformedNumber;
     const QString &path = session.settingsPath();
     if (settingsFileExists(path)) {
-        const QStringList lines = splitSettingsText(readSettingsFile(path));
-        malformedNumber = readSettingsLines(lines, state);
+        // A file that fails to read is one that no save may write over.
+        session.setSettingsStamp(FileStamp::unread());
+        FileStamp stamp;
+        const QByteArray text = readSettingsFile(path, &stamp);
+        session.setSettingsStamp(stamp);
+        malformedNumber = readSettingsLines(splitSettingsText(text), state);
     } else {
-        writeSettingsFile(path, defaultSettingsLines());
+        session.setSettingsStamp(writeSettingsFile(path, defaultSettingsLines()));
         state.startColor = Colors::Aqua;
         state.endColor = Colors::Blue;
         finishSettings(state);
@@ -56,8 +60,24 @@ void loadSettings(Session &session)
         throw *malformedNumber;
 }
 
-void saveSettings(const Session &session)
+void saveSettings(Session &session)
 {
-    writeSettingsFile(session.settingsPath(),
-                      settingsLines(heldSettings(session), session.playerName()));
+    const SettingsState held = heldSettings(session);
+    SettingsState written = held;
+    const auto compose = [&](const std::optional<QByteArray> &changedText) {
+        if (changedText) {
+            SettingsState onDisk;
+            readSettingsLines(splitSettingsText(*changedText), onDisk);
+            written = mergedSettings(held, onDisk);
+        }
+        return settingsLines(written, session.playerName());
+    };
+    const SavedSettingsFile saved
+            = writeSettingsFile(session.settingsPath(), session.settingsStamp(), compose);
+    session.setSettingsStamp(saved.stamp);
+    holdSettings(written, session);
+    if (!saved.keptAs.isEmpty())
+        throw TovikError(QStringLiteral("The settings file could not be read, so it was kept as "
+                                        "%1 before the new settings were saved")
+                                 .arg(saved.keptAs));
 }

@@ -172,6 +172,21 @@ std::optional<ConversionError> readSettingsLines(const QStringList &lines, Setti
     return firstError;
 }
 
+SettingsState mergedSettings(const SettingsState &mine, const SettingsState &onDisk)
+{
+    SettingsState merged = mine;
+    for (const QString &name : onDisk.roster) {
+        if (!merged.roster.contains(name))
+            merged.roster.append(name);
+    }
+    if (onDisk.highScoreKnown && (!mine.highScoreKnown || onDisk.highScore > mine.highScore)) {
+        merged.highScoreKnown = true;
+        merged.highScore = onDisk.highScore;
+        merged.highScoreName = onDisk.highScoreName;
+    }
+    return merged;
+}
+
 QStringList settingsLines(const SettingsState &state, const QString &playerName)
 {
     QStringList lines = {

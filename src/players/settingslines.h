@@ -36,6 +36,11 @@ void finishSettings(SettingsState &state);
 // caller to report.
 std::optional<ConversionError> readSettingsLines(const QStringList &lines, SettingsState &state);
 
+// What a save writes over a file that someone else changed since this copy read it: every name of
+// both rosters, this copy's first; the higher highest score with its holder; this copy's colours
+// and animation switch.
+SettingsState mergedSettings(const SettingsState &mine, const SettingsState &onDisk);
+
 // The lines that the file is rewritten with, without line ends: the current player's name first,
 // then the roster names other than it. Read back, they give any state that reading produced, but
 // for the roster, where the current player comes first and only once.

@@ -296,20 +296,17 @@ void GameWindow::prepareToShow()
     centerOnScreen(this);
 }
 
-void GameWindow::closeEvent(QCloseEvent *event)
+void GameWindow::closeEvent(QCloseEvent *)
 {
-    if (!saveAndQuit())
-        event->ignore();
+    saveAndQuit();
 }
 
-// Closing the game window saves the settings and ends the program; a save that fails keeps the
-// window open and the program running.
-bool GameWindow::saveAndQuit()
+// Closing the game window saves the settings and ends the program; a save that fails shows its
+// error first, since a window that cannot close would leave only a signal to end the program.
+void GameWindow::saveAndQuit()
 {
-    if (!runHandler([this] { saveSettings(m_session); }))
-        return false;
+    runHandler([this] { saveSettings(m_session); });
     QCoreApplication::quit();
-    return true;
 }
 
 void GameWindow::setMessage(const QString &text)

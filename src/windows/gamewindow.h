@@ -71,7 +71,7 @@ private:
     void followSession();
     void prepareFirstGame();
     void prepareToShow();
-    bool saveAndQuit();
+    void saveAndQuit();
 
     void requestRoll();
     void requestNewGame();

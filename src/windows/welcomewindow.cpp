@@ -241,8 +241,8 @@ void WelcomeWindow::play()
     }
 
     m_session.setPlayerName(chosenName);
-    if (!runHandler([this] { saveSettings(m_session); }))
-        return;
+    // A settings file that cannot be written never keeps the player from a game.
+    runHandler([this] { saveSettings(m_session); });
     Q_EMIT playRequested();
 }
 

@@ -35,7 +35,8 @@ public:
     void cancel();
 
 Q_SIGNALS:
-    // A player was accepted and the settings saved: the game window takes over.
+    // A player was accepted and the settings saved, or their failure shown: the game window
+    // takes over.
     void playRequested();
 
 protected:

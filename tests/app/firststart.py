@@ -47,10 +47,11 @@ def start_x_server(screen="800x600x24"):
     return server, ":" + number
 
 
-def find_window(connection, title):
-    """The viewable top-level window with this title, or None."""
+def find_windows(connection, title=None):
+    """The viewable top-level windows with this title, or with any title, bottom to top."""
     wm_name = connection.intern_atom("_NET_WM_NAME")
     utf8 = connection.intern_atom("UTF8_STRING")
+    found = []
     for window in connection.screen().root.query_tree().children:
         try:
             if window.get_attributes().map_state != X.IsViewable:
@@ -58,9 +59,15 @@ def find_window(connection, title):
             name = window.get_full_property(wm_name, utf8)
         except Exception:  # the window went away meanwhile
             continue
-        if name is not None and name.value.decode("utf-8") == title:
-            return window
-    return None
+        if title is None or (name is not None and name.value.decode("utf-8") == title):
+            found.append(window)
+    return found
+
+
+def find_window(connection, title):
+    """The viewable top-level window with this title, or None."""
+    windows = find_windows(connection, title)
+    return windows[0] if windows else None
 
 
 def press_close_box(connection, window):
@@ -86,6 +93,7 @@ def main():
 
         environment = dict(os.environ, DISPLAY=display_name)
         environment.pop("QT_QPA_PLATFORM", None)
+        environment.pop("DBUS_SESSION_BUS_ADDRESS", None)
         program = subprocess.Popen([program_path], cwd=folder, env=environment)
 
         connection = display.Display(display_name)
@@ -100,7 +108,9 @@ def main():
         with open(settings_path, "rb") as settings:
             written = settings.read()
         assert written == DEFAULT_SETTINGS, f"settings at the end: {written!r}"
-        assert sorted(os.listdir(folder)) == ["settings.cfg", "tovik"], os.listdir(folder)
+        # Without a session bus, the lock that keeps a second copy off the settings file.
+        assert sorted(os.listdir(folder)) == ["settings.cfg", "settings.cfg.lock", "tovik"], \
+            os.listdir(folder)
         connection.close()
     finally:
         if program is not None and program.poll() is None:

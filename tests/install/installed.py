@@ -86,6 +86,27 @@ def snapshot(prefix):
     return entries
 
 
+def sanitizer_options(folder):
+    """The sanitizers' options for a program run as another user. The files they name, the leak
+    suppressions, are copied into the folder, which that user can read: the clone they come from
+    may sit in a folder that only its owner may enter, as mktemp -d and many home folders are."""
+    options = {}
+    for key, value in os.environ.items():
+        if not key.endswith("SAN_OPTIONS"):
+            continue
+        settings = []
+        for setting in value.split(":"):
+            name, _, path = setting.partition("=")
+            if name == "suppressions" and path:
+                copy = os.path.join(folder, f"{key.lower()}-{os.path.basename(path)}")
+                shutil.copyfile(path, copy)
+                os.chmod(copy, 0o644)
+                setting = f"{name}={copy}"
+            settings.append(setting)
+        options[key] = ":".join(settings)
+    return options
+
+
 def play_as_a_player(program, prefix, home):
     """Plays the installed program as a user without write access to the prefix."""
     as_player = NOBODY if os.geteuid() == 0 else []
@@ -100,8 +121,7 @@ def play_as_a_player(program, prefix, home):
     try:
         environment = {"PATH": os.environ["PATH"], "HOME": home, "DISPLAY": display_name,
                        "XDG_RUNTIME_DIR": runtime, "LANG": "C.UTF-8"}
-        environment.update({key: value for key, value in os.environ.items()
-                            if key.endswith("SAN_OPTIONS")})
+        environment.update(sanitizer_options(os.path.dirname(home)))
         game = subprocess.Popen(as_player + [program], cwd=home, env=environment)
         connection = display.Display(display_name)
         window = play(connection, "eve")

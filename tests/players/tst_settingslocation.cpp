@@ -71,7 +71,7 @@ void TestSettingsLocation::settingsStayBesideAProgramThatMayWriteThere_data()
     QTest::newRow("read-only folder, writable file")
             << false << false << FileThere::Writable << Place::BesideProgram;
     QTest::newRow("read-only folder, read-only file")
-            << false << false << FileThere::ReadOnly << Place::ConfigFolder;
+            << false << false << FileThere::ReadOnly << Place::BesideProgram;
     QTest::newRow("read-only folder, no file")
             << false << false << FileThere::None << Place::ConfigFolder;
 }

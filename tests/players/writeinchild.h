@@ -6,26 +6,70 @@
 #include <QByteArray>
 #include <QString>
 
+#include <grp.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Writing the settings file in a child process, so that a resource limit, a dropped identity, a
-// failing system call or a kill stays there.
+// Saving in a child process, so that a resource limit, a dropped identity, a failing system call
+// or a kill stays there.
 
-// The message of the file error that the operation raised, empty when it succeeded.
+inline constexpr uid_t NobodyId = 65534;
+
+// Root passes every permission check, so a child that meets one gives up root first. The child
+// is also a member of the group besides its own.
+inline bool becomeNobodyInGroup(gid_t group)
+{
+    return geteuid() != 0
+            || (setgroups(1, &group) == 0 && setgid(NobodyId) == 0 && setuid(NobodyId) == 0);
+}
+
+inline bool becomeNobody()
+{
+    return becomeNobodyInGroup(NobodyId);
+}
+
+#if defined(__x86_64__)
+inline constexpr quint32 SystemCallArchitecture = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+inline constexpr quint32 SystemCallArchitecture = AUDIT_ARCH_AARCH64;
+#endif
+
+// Makes every later call of one system call in this process fail with the error, as a file
+// system that refuses it would.
+inline bool failSystemCall(int call, int error)
+{
+    sock_filter filter[] = {
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SystemCallArchitecture, 1, 0),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, quint32(call), 0, 1),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (quint32(error) & SECCOMP_RET_DATA)),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program {static_cast<unsigned short>(std::size(filter)), filter};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0
+            && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+// The message of the error that the operation raised, empty when it succeeded.
 inline QString errorOf(const auto &operation)
 {
     try {
         operation();
-    } catch (const InOutError &error) {
+    } catch (const TovikError &error) {
         return error.message();
     }
     return {};
 }
 
-// Runs the write in a child process set up by setUp and returns errorOf the write, which the
-// child passes back through a pipe.
-inline QString errorOfWriteInChild(const auto &setUp, const QString &path, const QStringList &lines)
+// Runs the operation in a child process set up by setUp and returns errorOf the operation, which
+// the child passes back through a pipe.
+inline QString errorInChild(const auto &setUp, const auto &operation)
 {
     int channel[2];
     if (pipe(channel) != 0)
@@ -36,7 +80,7 @@ inline QString errorOfWriteInChild(const auto &setUp, const QString &path, const
         QByteArray message = "the child could not set itself up";
         if (setUp()) {
             try {
-                message = errorOf([&] { writeSettingsFile(path, lines); }).toUtf8();
+                message = errorOf(operation).toUtf8();
             } catch (...) {
                 message = "an unexpected error";
             }
@@ -56,4 +100,9 @@ inline QString errorOfWriteInChild(const auto &setUp, const QString &path, const
         || WEXITSTATUS(status) != 0)
         return QStringLiteral("the child ended without passing its result");
     return QString::fromUtf8(message);
+}
+
+inline QString errorOfWriteInChild(const auto &setUp, const QString &path, const QStringList &lines)
+{
+    return errorInChild(setUp, [&] { writeSettingsFile(path, lines); });
 }
