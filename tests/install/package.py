@@ -18,6 +18,7 @@ VERSION = "2.0.4.56"
 APP_ID = "org.example.tovik"
 CONTENTS = [
     "./usr/games/tovik",
+    "./usr/lib/tovik/libtovikcharts.so",
     f"./usr/share/applications/{APP_ID}.desktop",
     f"./usr/share/metainfo/{APP_ID}.metainfo.xml",
     f"./usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
