@@ -57,6 +57,8 @@ QWidget *ScoreChartsModule::newHistogram(const QList<Bin> &bins, int binWidth,
     auto *scoreAxis = new QBarCategoryAxis;
     scoreAxis->append(labels);
     scoreAxis->setTitleText(u"Score"_s);
+    // Upright, so that every bin's score shows in full however many bins there are.
+    scoreAxis->setLabelsAngle(-90);
     chart->addAxis(scoreAxis, Qt::AlignBottom);
     series->attachAxis(scoreAxis);
     QValueAxis *gamesAxis = newValueAxis(u"Games"_s, most);

@@ -45,6 +45,7 @@ constexpr int ListColumn = 0;
 constexpr int ChartColumn = 1;
 
 enum GameColumn { EndedColumn, PlayerColumn, ScoreColumn, FinishedColumn, CostColumn };
+constexpr int GameColumnWidths[] = {112, 96, 44, 56, 44};
 
 QString decimal(const std::optional<double> &value, int decimals, const QString &none)
 {
@@ -160,6 +161,8 @@ void StatisticsWindow::createControls()
     m_grid->addWidget(m_figuresList, UpperRow, ListColumn);
     m_gamesList = newList({u"Ended"_s, u"Player"_s, u"Score"_s, u"Finished"_s, u"Cost"_s},
                           u"gamesList"_s, this);
+    for (int column = EndedColumn; column <= CostColumn; ++column)
+        m_gamesList->header()->resizeSection(column, GameColumnWidths[column]);
     m_grid->addWidget(m_gamesList, LowerRow, ListColumn);
 
     m_reviewButton = newButton(u"&Review"_s, this, QRect(), font());
