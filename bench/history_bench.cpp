@@ -2,11 +2,11 @@
 // history's own thread, and how long the Statistics window takes to open on 10,000 games.
 // Prints one line per figure; timings are medians.
 
+#include "base/programmodules.h"
 #include "game/random.h"
 #include "history/history.h"
 #include "history/historystore.h"
 #include "players/session.h"
-#include "widgets/scorecharts.h"
 #include "windows/statisticswindow.h"
 
 #include <QApplication>
@@ -137,7 +137,7 @@ void benchmarkStatisticsWindow(const QString &path)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    findScoreChartsIn(QCoreApplication::applicationDirPath() + u"/.."_s);
+    findProgramModulesIn(QCoreApplication::applicationDirPath() + u"/.."_s);
     QTemporaryDir dir;
     benchmarkWriting(dir.filePath(u"written.sqlite"_s));
     // Ten thousand synced transactions would take minutes on a disk; in memory the file is

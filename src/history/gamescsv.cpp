@@ -1,6 +1,6 @@
 #include "history/gamescsv.h"
 
-#include "history/historyschema.h"
+#include "history/gamecolumns.h"
 
 #include <QStringList>
 

@@ -1,21 +1,29 @@
 #include "history/history.h"
 
-#include "history/historystore.h"
+#include "base/programmodules.h"
+#include "history/historyfile.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr auto ModuleName = u"libtovikhistory.so";
+
+} // namespace
 
 History::History(const QString &filePath, QObject *parent) : QObject(parent), m_filePath(filePath)
 {
-    m_thread.setObjectName(QStringLiteral("history"));
+    m_thread.setObjectName(u"history"_s);
     m_worker.moveToThread(&m_thread);
     m_thread.start();
-    // Made on its thread, whose connection to the file it is.
-    onStoreThread([](HistoryStore &) {});
 }
 
 History::~History()
 {
-    onStoreThread([this](HistoryStore &store) {
-        store.writeWaiting();
-        m_store.reset();
+    onFileThread([this](HistoryFile *file) {
+        if (file)
+            file->writeWaiting();
+        m_file.reset();
         // Back to the thread that deletes it.
         m_worker.moveToThread(thread());
         m_thread.quit();
@@ -23,15 +31,29 @@ History::~History()
     m_thread.wait();
 }
 
-void History::onStoreThread(std::function<void(HistoryStore &)> work)
+std::unique_ptr<HistoryFile> History::openFile()
+{
+    const auto report
+            = [this](const QString &text) { reply([this, text] { Q_EMIT problem(text); }); };
+    const auto *maker
+            = qobject_cast<HistoryFileMaker *>(loadProgramModule(QString::fromUtf16(ModuleName)));
+    if (!maker) {
+        report(u"The game history cannot be kept, because a part of Tovik is missing: %1."_s.arg(
+                QString::fromUtf16(ModuleName)));
+        return nullptr;
+    }
+    return maker->openFile(m_filePath, report);
+}
+
+void History::onFileThread(std::function<void(HistoryFile *)> work)
 {
     QMetaObject::invokeMethod(&m_worker, [this, work = std::move(work)] {
-        if (!m_store) {
-            m_store = std::make_unique<HistoryStore>(m_filePath, [this](const QString &text) {
-                reply([this, text] { Q_EMIT problem(text); });
-            });
+        // Opened on its thread, whose connection to the file it is.
+        if (!m_opened) {
+            m_opened = true;
+            m_file = openFile();
         }
-        work(*m_store);
+        work(m_file.get());
     });
 }
 
@@ -42,8 +64,10 @@ void History::reply(std::function<void()> work)
 
 void History::write(const GameRecord &game)
 {
-    onStoreThread([this, game](HistoryStore &store) {
-        const QList<GameRecord> written = store.write(game);
+    onFileThread([this, game](HistoryFile *file) {
+        if (!file)
+            return;
+        const QList<GameRecord> written = file->write(game);
         reply([this, written] {
             for (const GameRecord &each : written)
                 Q_EMIT gameWritten(each);
@@ -53,28 +77,33 @@ void History::write(const GameRecord &game)
 
 void History::setCoachCost(qint64 id, const CoachCost &cost)
 {
-    onStoreThread([id, cost](HistoryStore &store) { store.setCoachCost(id, cost); });
+    onFileThread([id, cost](HistoryFile *file) {
+        if (file)
+            file->setCoachCost(id, cost);
+    });
 }
 
 void History::loadGames()
 {
-    onStoreThread([this](HistoryStore &store) {
-        reply([this, games = store.games()] { Q_EMIT gamesLoaded(games); });
+    onFileThread([this](HistoryFile *file) {
+        reply([this, games = file ? file->games() : QList<GameRecord>()] {
+            Q_EMIT gamesLoaded(games);
+        });
     });
 }
 
 void History::loadGame(qint64 id)
 {
-    onStoreThread([this, id](HistoryStore &store) {
-        if (const std::optional<GameRecord> game = store.game(id))
+    onFileThread([this, id](HistoryFile *file) {
+        if (const std::optional<GameRecord> game = file ? file->game(id) : std::nullopt)
             reply([this, game = *game] { Q_EMIT gameLoaded(game); });
     });
 }
 
 void History::loadGamesWithoutCost()
 {
-    onStoreThread([this](HistoryStore &store) {
-        reply([this, games = store.finishedGamesWithoutCost()] {
+    onFileThread([this](HistoryFile *file) {
+        reply([this, games = file ? file->finishedGamesWithoutCost() : QList<GameRecord>()] {
             Q_EMIT gamesWithoutCostLoaded(games);
         });
     });

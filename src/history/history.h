@@ -9,11 +9,12 @@
 #include <functional>
 #include <memory>
 
-class HistoryStore;
+class HistoryFile;
 
-// The game history as the windows use it: every call returns at once, and the store does the
-// work in order on a thread of its own, so that a slow disk never holds up the game. Results
+// The game history as the windows use it: every call returns at once, and the history file does
+// the work in order on a thread of its own, so that a slow disk never holds up the game. Results
 // and the problems the player is to be told of come back as signals on the caller's thread.
+// Without its module the history keeps nothing and reads no game, and says so once.
 class History : public QObject
 {
     Q_OBJECT
@@ -45,13 +46,16 @@ Q_SIGNALS:
     void problem(const QString &text);
 
 private:
-    // Runs the work on the store's thread, after all work asked for before it.
-    void onStoreThread(std::function<void(HistoryStore &)> work);
+    // Runs the work on the file's thread, after all work asked for before it; without a file,
+    // it runs the work on none.
+    void onFileThread(std::function<void(HistoryFile *)> work);
+    std::unique_ptr<HistoryFile> openFile();
     // Runs the reply on this object's thread, unless this object has gone meanwhile.
     void reply(std::function<void()> work);
 
     QString m_filePath;
     QThread m_thread;
     QObject m_worker;
-    std::unique_ptr<HistoryStore> m_store;
+    bool m_opened = false;
+    std::unique_ptr<HistoryFile> m_file;
 };

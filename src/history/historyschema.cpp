@@ -3,7 +3,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -53,16 +52,6 @@ const QList<QStringList> &upgradeSteps()
 } // namespace
 
 namespace HistorySchema {
-
-QStringList gameColumns()
-{
-    QStringList columns
-            = {u"id"_s, u"player"_s, u"started_at"_s, u"finished_at"_s, u"finished"_s, u"score"_s};
-    for (const char16_t *column : CategoryColumns)
-        columns.append(QString::fromUtf16(column));
-    columns << u"upper_bonus"_s << u"extra_bonus"_s << u"coach_cost"_s << u"coach_choices"_s;
-    return columns;
-}
 
 int currentVersion()
 {

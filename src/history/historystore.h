@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/gamerecord.h"
+#include "history/historyfile.h"
 
 #include <QList>
 #include <QSet>
@@ -8,42 +8,29 @@
 #include <QSqlError>
 #include <QString>
 
-#include <functional>
-#include <optional>
-
 // The game history in one SQLite file, used from one thread through a connection of its own.
 // It opens the file at its first use, makes or upgrades its tables, and keeps going whatever
 // befalls the file: a file that is not a database or is damaged is set aside under a new name
 // beside it and a fresh history begins; a file of a newer version is read but never written; a
 // game that cannot be written (read-only file or folder, full disk) waits here and is written
 // with the next game. Each kind of trouble is told to the player once, through the report.
-class HistoryStore
+class HistoryStore : public HistoryFile
 {
 public:
-    using ProblemReport = std::function<void(const QString &text)>;
-
     explicit HistoryStore(QString filePath, ProblemReport report = {});
-    ~HistoryStore();
+    ~HistoryStore() override;
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
     const QString &filePath() const { return m_filePath; }
 
-    // Writes the games still waiting from earlier failures, then this one, each in a
-    // transaction of its own, and returns those written now with their ids.
-    QList<GameRecord> write(const GameRecord &game);
-    QList<GameRecord> writeWaiting();
-    qsizetype waitingCount() const { return m_waiting.size(); }
-
-    // Records the coach's cost of a written game; false when the file takes no write.
-    bool setCoachCost(qint64 id, const CoachCost &cost);
-
-    // Every game without its log, newest first.
-    QList<GameRecord> games();
-    // One game with its log, for a replay.
-    std::optional<GameRecord> game(qint64 id);
-    // The finished games the coach has not valued yet, with their logs, oldest first.
-    QList<GameRecord> finishedGamesWithoutCost();
+    QList<GameRecord> write(const GameRecord &game) override;
+    QList<GameRecord> writeWaiting() override;
+    qsizetype waitingCount() const override { return m_waiting.size(); }
+    bool setCoachCost(qint64 id, const CoachCost &cost) override;
+    QList<GameRecord> games() override;
+    std::optional<GameRecord> game(qint64 id) override;
+    QList<GameRecord> finishedGamesWithoutCost() override;
 
 private:
     enum class State { Closed, Writable, ReadOnly };

@@ -31,10 +31,6 @@ public:
 #define ScoreCharts_iid "org.example.tovik.ScoreCharts/1"
 Q_DECLARE_INTERFACE(ScoreCharts, ScoreCharts_iid)
 
-// The charts module, loaded at the first call from beside the program or from its installed
-// folder; nullptr when it cannot be loaded, and the window then goes without charts.
+// The charts module, loaded at the first call; nullptr when it cannot be loaded, and the window
+// then goes without charts.
 const ScoreCharts *scoreCharts();
-
-// Where a program that is not the game itself (a test, a benchmark) finds the module; called
-// before the first scoreCharts().
-void findScoreChartsIn(const QString &folder);

@@ -1,7 +1,9 @@
+#include "base/programmodules.h"
 #include "history/history.h"
 #include "historytesting.h"
 #include "testfiles.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,8 +16,10 @@ class TestHistory : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { findProgramModulesIn(QStringLiteral(TOVIK_BUILD_FOLDER)); }
     void writtenGamesComeBackInOrder();
     void problemsReachTheCallersThread();
+    void withoutItsModuleNothingIsKeptAndThePlayerIsTold();
 };
 
 void TestHistory::writtenGamesComeBackInOrder()
@@ -54,6 +58,23 @@ void TestHistory::problemsReachTheCallersThread()
     history.loadGames();
     QVERIFY(problem.wait());
     QVERIFY(problem.first().first().toString().contains(u"history-damaged.sqlite"_s));
+}
+
+void TestHistory::withoutItsModuleNothingIsKeptAndThePlayerIsTold()
+{
+    QTemporaryDir dir;
+    findProgramModulesIn(dir.path());
+    History history(dir.filePath(u"history.sqlite"_s));
+    QSignalSpy problem(&history, &History::problem);
+    QSignalSpy loaded(&history, &History::gamesLoaded);
+    history.write(sampleGame(u"Ann"_s, 100));
+    history.loadGames();
+    QVERIFY(loaded.wait());
+    QCOMPARE(loaded.first().first().value<QList<GameRecord>>().size(), 0);
+    QCOMPARE(problem.size(), 1);
+    QVERIFY(problem.first().first().toString().contains(u"libtovikhistory.so"_s));
+    QVERIFY(!QFileInfo::exists(dir.filePath(u"history.sqlite"_s)));
+    findProgramModulesIn(QStringLiteral(TOVIK_BUILD_FOLDER));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

@@ -19,6 +19,7 @@ APP_ID = "org.example.tovik"
 CONTENTS = [
     "./usr/games/tovik",
     "./usr/lib/tovik/libtovikcharts.so",
+    "./usr/lib/tovik/libtovikhistory.so",
     f"./usr/share/applications/{APP_ID}.desktop",
     f"./usr/share/metainfo/{APP_ID}.metainfo.xml",
     f"./usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",

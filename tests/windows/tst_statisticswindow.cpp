@@ -1,9 +1,9 @@
 #include "../history/historytesting.h"
+#include "base/programmodules.h"
 #include "history/history.h"
 #include "history/historystore.h"
 #include "players/session.h"
 #include "testfiles.h"
-#include "widgets/scorecharts.h"
 #include "windows/statisticswindow.h"
 #include "windowtesting.h"
 
@@ -51,7 +51,7 @@ private:
 
 void TestStatisticsWindow::initTestCase()
 {
-    findScoreChartsIn(QStringLiteral(TOVIK_BUILD_FOLDER));
+    findProgramModulesIn(QStringLiteral(TOVIK_BUILD_FOLDER));
 }
 
 void TestStatisticsWindow::init()
