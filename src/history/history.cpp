@@ -20,9 +20,10 @@ History::History(const QString &filePath, QObject *parent) : QObject(parent), m_
 
 History::~History()
 {
-    onFileThread([this](HistoryFile *file) {
-        if (file)
-            file->writeWaiting();
+    // A history never used is not opened now.
+    QMetaObject::invokeMethod(&m_worker, [this] {
+        if (m_file)
+            m_file->writeWaiting();
         m_file.reset();
         // Back to the thread that deletes it.
         m_worker.moveToThread(thread());

@@ -134,7 +134,7 @@ StatisticsWindow::StatisticsWindow(const Session &session, History &history, QWi
     setWindowFont(this, WindowFontSize);
     createControls();
     connect(&m_history, &History::gamesLoaded, this, &StatisticsWindow::showGames);
-    connect(&m_history, &History::gameWritten, &m_history, &History::loadGames);
+    connect(&m_history, &History::gameWritten, this, [this] { m_history.loadGames(); });
     m_history.loadGames();
 }
 
