@@ -32,17 +32,12 @@ QString quoted(const QString &field)
     return u'"' + doubled + u'"';
 }
 
-QString timeField(const QDateTime &time)
-{
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
 QStringList gameRow(const GameRecord &game)
 {
     QStringList row = {QString::number(game.id),
                        textField(game.player),
-                       timeField(game.startedAt),
-                       timeField(game.endedAt),
+                       HistorySchema::timeText(game.startedAt),
+                       HistorySchema::timeText(game.endedAt),
                        QString::number(game.finished ? 1 : 0),
                        QString::number(game.score)};
     for (const auto &points : game.points)

@@ -1,5 +1,6 @@
 #include "history/historystore.h"
 
+#include "history/historyrows.h"
 #include "history/historyschema.h"
 
 #include <QAtomicInt>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QVariant>
 
 using namespace Qt::StringLiterals;
 
@@ -48,71 +48,6 @@ bool showsDamage(const QSqlError &error)
 {
     const int code = primaryCode(error);
     return code == SqliteCorrupt || code == SqliteNotADatabase;
-}
-
-QString isoText(const QDateTime &time)
-{
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
-// The history's own form, 2026-12-08T14:03:21.123Z, is read field by field, far faster than
-// Qt's general reader, which takes any other form that a player's own edit may have left.
-QDateTime fromIsoText(const QString &text)
-{
-    if (text.size() == 24 && text[10] == u'T' && text[23] == u'Z') {
-        const auto field = [&text](qsizetype from, qsizetype length) {
-            return QStringView(text).mid(from, length).toInt();
-        };
-        const QDateTime time(QDate(field(0, 4), field(5, 2), field(8, 2)),
-                             QTime(field(11, 2), field(14, 2), field(17, 2), field(20, 3)),
-                             Qt::UTC);
-        if (time.isValid())
-            return time;
-    }
-    return QDateTime::fromString(text, Qt::ISODateWithMs).toUTC();
-}
-
-QVariant nullable(const std::optional<qint32> &value)
-{
-    return value ? QVariant(*value) : QVariant();
-}
-
-// The columns of games that a record fills when it is written: all but the id.
-QStringList valueColumns()
-{
-    return HistorySchema::gameColumns().mid(1);
-}
-
-QString gameColumns()
-{
-    return HistorySchema::gameColumns().join(u", "_s);
-}
-
-// The row's columns in the order of gameColumns(), then the log when it was asked for.
-GameRecord recordFromRow(const QSqlQuery &query, bool withLog)
-{
-    GameRecord game;
-    int column = 0;
-    game.id = query.value(column++).toLongLong();
-    game.player = query.value(column++).toString();
-    game.startedAt = fromIsoText(query.value(column++).toString());
-    game.endedAt = fromIsoText(query.value(column++).toString());
-    game.finished = query.value(column++).toInt() != 0;
-    game.score = query.value(column++).toInt();
-    for (auto &points : game.points) {
-        const QVariant value = query.value(column++);
-        if (!value.isNull())
-            points = value.toInt();
-    }
-    game.upperBonus = query.value(column++).toInt();
-    game.extraBonus = query.value(column++).toInt();
-    const QVariant cost = query.value(column++);
-    const QVariant choices = query.value(column++);
-    if (!cost.isNull())
-        game.coachCost = CoachCost {cost.toDouble(), choices.toInt()};
-    if (withLog)
-        game.log = query.value(column).toString();
-    return game;
 }
 
 } // namespace
@@ -318,24 +253,10 @@ QList<GameRecord> HistoryStore::writeWaiting()
 
 bool HistoryStore::writeOne(GameRecord &game)
 {
-    const QStringList columns = valueColumns();
-    const QStringList placeholders(columns.size(), u"?"_s);
     QSqlQuery query(m_database);
-    bool done = query.exec(u"BEGIN IMMEDIATE"_s)
-            && query.prepare(u"INSERT INTO games (%1) VALUES (%2)"_s.arg(
-                    columns.join(u", "_s), placeholders.join(u", "_s)));
+    bool done = query.exec(u"BEGIN IMMEDIATE"_s) && query.prepare(insertGameStatement());
     if (done) {
-        query.addBindValue(game.player);
-        query.addBindValue(isoText(game.startedAt));
-        query.addBindValue(isoText(game.endedAt));
-        query.addBindValue(game.finished ? 1 : 0);
-        query.addBindValue(game.score);
-        for (const auto &points : game.points)
-            query.addBindValue(nullable(points));
-        query.addBindValue(game.upperBonus);
-        query.addBindValue(game.extraBonus);
-        query.addBindValue(game.coachCost ? QVariant(game.coachCost->total) : QVariant());
-        query.addBindValue(game.coachCost ? QVariant(game.coachCost->choices) : QVariant());
+        bindGame(query, game);
         done = query.exec();
     }
     const qint64 id = done ? query.lastInsertId().toLongLong() : 0;
@@ -385,7 +306,7 @@ QList<GameRecord> HistoryStore::readGames(const QString &condition, bool withLog
     const QString text = withLogs
             ? u"SELECT %1, actions FROM games LEFT JOIN game_logs ON game_id = id %2"_s
             : u"SELECT %1 FROM games %2"_s;
-    if (!query.exec(text.arg(gameColumns(), condition))) {
+    if (!query.exec(text.arg(gameColumnList(), condition))) {
         if (recoveredFromDamage(query.lastError()))
             return readGames(condition, withLogs);
         return games;
