@@ -5,7 +5,8 @@ set -euo pipefail
 TOVIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TOVIK_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
                 fonts-wine xvfb xauth python3-xlib qt6-wayland weston dbus-daemon at-spi2-core
-                python3-pyatspi orca desktop-file-utils appstream dpkg-dev file)
+                python3-pyatspi orca desktop-file-utils appstream dpkg-dev file
+                libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev)
 
 tovik_install_packages() {
     local missing=()

@@ -18,6 +18,8 @@ VERSION = "2.0.4.56"
 APP_ID = "org.example.tovik"
 CONTENTS = [
     "./usr/games/tovik",
+    "./usr/lib/tovik/libtovikcharts.so",
+    "./usr/lib/tovik/libtovikhistory.so",
     f"./usr/share/applications/{APP_ID}.desktop",
     f"./usr/share/metainfo/{APP_ID}.metainfo.xml",
     f"./usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
@@ -48,7 +50,8 @@ def main():
         assert field(package, "Architecture") == "amd64"
         assert field(package, "Section") == "games"
         depends = [re.sub(r" \(.*\)", "", item) for item in field(package, "Depends").split(", ")]
-        for needed in ("fonts-wine", "qt6-wayland", "libqt6widgets6", "libc6"):
+        for needed in ("fonts-wine", "qt6-wayland", "libqt6sql6-sqlite", "libqt6charts6",
+                       "libqt6widgets6", "libc6"):
             assert needed in depends, f"{needed} missing from {depends}"
         summary, *long_lines = field(package, "Description").split("\n")
         assert summary and len(summary) <= 80, summary
