@@ -49,6 +49,10 @@ public:
     // See advise() in advice.h; cannot advise before the solve is ready.
     Advice advise(const TurnState &state, const Dice &dice, int rollsLeft) const;
 
+    // The solved table once ready, else nothing; it never changes after, so work on other
+    // threads (reviewing a game, say) may keep and read it.
+    std::shared_ptr<const ValueTable> table() const { return m_table; }
+
 Q_SIGNALS:
     // Emitted from a solving thread at every hundredth of the work, so queued to receivers in
     // other threads.
