@@ -1,5 +1,6 @@
 #pragma once
 
+#include "coach/coach.h"
 #include "players/session.h"
 
 #include <memory>
@@ -18,6 +19,8 @@ public:
     ~MainWindows();
 
     Session &session() { return m_session; }
+    // The one coach of the run, which solves the game only when first asked to.
+    Coach &coach() { return m_coach; }
     WelcomeWindow &welcomeWindow() { return *m_welcomeWindow; }
     GameWindow &gameWindow() { return *m_gameWindow; }
 
@@ -35,6 +38,7 @@ private:
     void showWelcomeWindow();
 
     Session m_session;
+    Coach m_coach;
     std::unique_ptr<WelcomeWindow> m_welcomeWindow;
     std::unique_ptr<GameWindow> m_gameWindow;
 };
