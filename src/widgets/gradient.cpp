@@ -45,20 +45,19 @@ std::vector<Color> gradientColorTable(Color start, Color end, int count)
     return table;
 }
 
-void paintGradient(QPainter &painter, const QRect &rect, const std::vector<Color> &colorTable)
+QImage gradientBands(const QSize &size, qreal ratio, const std::vector<Color> &colorTable)
 {
-    if (colorTable.empty() || rect.isEmpty())
-        return;
+    if (colorTable.empty() || size.isEmpty())
+        return QImage();
     // The bands are shared out over the device's own rows, so that a scaled screen shows them
     // as even as an unscaled one; enlarging rows shared out at 1x would make them uneven.
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    const QSize deviceSize = QRectF(QPointF(), QSizeF(rect.size()) * ratio).toAlignedRect().size();
+    const QSize deviceSize = QRectF(QPointF(), QSizeF(size) * ratio).toAlignedRect().size();
     const int width = deviceSize.width();
     const int height = deviceSize.height();
     const int count = int(colorTable.size());
     QImage bands(width, height, QImage::Format_RGB32);
     if (bands.isNull())
-        return;
+        return bands;
     QPainter bandPainter(&bands);
     for (int i = count - 1; i >= 0; --i) {
         const int top = multiplyDivide(i, height, count);
@@ -68,7 +67,7 @@ void paintGradient(QPainter &painter, const QRect &rect, const std::vector<Color
     }
     bandPainter.end();
     bands.setDevicePixelRatio(ratio);
-    painter.drawImage(rect.topLeft(), bands);
+    return bands;
 }
 
 Gradient::Gradient(QObject *parent) : QObject(parent)

@@ -2,11 +2,9 @@
 
 #include "base/color.h"
 
+#include <QImage>
 #include <QObject>
 #include <vector>
-
-class QPainter;
-class QRect;
 
 // x * y / z from the exact 64-bit product, rounded to the nearest integer with halves away from
 // zero. A zero divisor or a quotient outside int gives -1.
@@ -16,10 +14,10 @@ int multiplyDivide(int x, int y, int z);
 // system colours are resolved to the desktop's palette at the time of the call.
 std::vector<Color> gradientColorTable(Color start, Color end, int count);
 
-// Draws the bands of colorTable stacked from the top of rect to its bottom, each as high as
-// its share of the height in device pixels after rounding. The bands go into an off-screen image
-// first, so that a window never shows a half-drawn gradient.
-void paintGradient(QPainter &painter, const QRect &rect, const std::vector<Color> &colorTable);
+// The bands of colorTable stacked from the top of an image of size (in the painter's units at
+// ratio) to its bottom, each as high as its share of the height in device pixels after
+// rounding. Painting the finished image means a window never shows a half-drawn gradient.
+QImage gradientBands(const QSize &size, qreal ratio, const std::vector<Color> &colorTable);
 
 // The vertical gradient of a background fill. Its colour table is rebuilt whenever a setting
 // changes, never while painting; changed() tells the owner to repaint.

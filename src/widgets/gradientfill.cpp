@@ -18,14 +18,20 @@ void GradientFill::paintEvent(QPaintEvent *)
     // A failed paint leaves the background as it was until the next one; there is nobody to
     // tell in the middle of a paint cycle.
     try {
+        const qreal ratio = devicePixelRatio();
+        if (m_bands.isNull() || m_bands.devicePixelRatio() != ratio || m_bandsSize != size()) {
+            m_bands = gradientBands(size(), ratio, m_gradient->colorTable());
+            m_bandsSize = size();
+        }
         QPainter painter(this);
-        paintGradient(painter, rect(), m_gradient->colorTable());
+        painter.drawImage(0, 0, m_bands);
     } catch (const std::exception &) {
     }
 }
 
 void GradientFill::gradientChanged()
 {
+    m_bands = QImage();
     if (isVisible())
         repaint();
 }

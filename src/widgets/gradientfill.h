@@ -2,6 +2,7 @@
 
 #include "base/color.h"
 
+#include <QImage>
 #include <QWidget>
 
 class Gradient;
@@ -27,4 +28,8 @@ private:
     void gradientChanged();
 
     Gradient *m_gradient;
+    // The bands at the fill's size and pixel ratio, drawn again only when one of them or the
+    // gradient changes: each frame of a roll repaints the background behind the dice.
+    QImage m_bands;
+    QSize m_bandsSize;
 };

@@ -27,7 +27,7 @@ QImage paintedBands(QSize size, const QRect &rect, const ColorTable &table, qrea
     image.setDevicePixelRatio(ratio);
     image.fill(Untouched);
     QPainter painter(&image);
-    paintGradient(painter, rect, table);
+    painter.drawImage(rect.topLeft(), gradientBands(rect.size(), ratio, table));
     return image;
 }
 

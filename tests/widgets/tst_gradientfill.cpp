@@ -82,6 +82,13 @@ void TestGradientFill::paintsTheGradientOverItsWholeArea()
     QCOMPARE(pixelAt(image, 600, 2), Color(0x00FFFE00));
     QCOMPARE(pixelAt(image, 300, 201), Color(0x00FF7F00));
     QCOMPARE(pixelAt(image, 600, 400), Color(0x00FF0000));
+
+    // A fill painted once and then made smaller shares its bands out over the new height.
+    m_fill->setGeometry(0, 0, 300, 200);
+    const QImage smaller = m_fill->grab().toImage();
+    QCOMPARE(smaller.size(), QSize(300, 200));
+    QCOMPARE(pixelAt(smaller, 299, 100), Color(0x00FF7F00));
+    QCOMPARE(pixelAt(smaller, 299, 199), Color(0x00FF0000));
 }
 
 void TestGradientFill::repaintsAtOnceWhenTheGradientChanges()
