@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const std::optional<GameLog> log = GameLog::fromText(text);
+    const std::optional<GameLog> log = Game::readLog(text);
     if (!log)
         return 0;
     Game game;

@@ -186,6 +186,15 @@ bool Game::replay(const GameLog &log)
 
 // Makes the move with the logged dice as its roll; false as well when the roll could not have
 // given them: a held die changed or a free die outside 1 to 6.
+std::optional<GameLog> Game::readLog(QStringView text)
+{
+    const std::optional<GameLog> moves = GameLog::parse(text);
+    Game game;
+    if (!moves || !game.replay(*moves))
+        return std::nullopt;
+    return game.log();
+}
+
 bool Game::replayRoll(bool (Game::*move)(), const Dice &logged)
 {
     bool possible = true;

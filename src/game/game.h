@@ -68,6 +68,9 @@ public:
     // Plays a log's moves on a new game, refusing any that the game would refuse; false at the
     // first refusal, with the game left where the replay stopped.
     bool replay(const GameLog &log);
+    // The log that GameLog::toText() wrote, replayed through a new game; nothing for a text
+    // that is malformed or holds a move that the game would refuse. Any text is safe to pass.
+    static std::optional<GameLog> readLog(QStringView text);
 
     const Position &position() const { return m_position; }
     const GameLog &log() const { return m_log; }

@@ -1,7 +1,5 @@
 #include "game/gamelog.h"
 
-#include "game/game.h"
-
 GameAction GameAction::roll(const Dice &dice, const HeldDice &held)
 {
     GameAction action;
@@ -114,7 +112,7 @@ QString GameLog::toText() const
     return text;
 }
 
-std::optional<GameLog> GameLog::fromText(QStringView text)
+std::optional<GameLog> GameLog::parse(QStringView text)
 {
     const QList<QStringView> words = text.split(u' ');
     if (words.first() != FormatWord)
@@ -126,8 +124,5 @@ std::optional<GameLog> GameLog::fromText(QStringView text)
             return std::nullopt;
         moves.append(*action);
     }
-    Game game;
-    if (!game.replay(moves))
-        return std::nullopt;
-    return game.log();
+    return moves;
 }

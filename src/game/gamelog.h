@@ -48,9 +48,9 @@ public:
     // "u" for un-select, "c" for commit).
     QString toText() const;
 
-    // The log that toText() wrote, replayed through a new game; nothing for a text that is
-    // malformed or holds a move that the game would refuse. Any text is safe to pass.
-    static std::optional<GameLog> fromText(QStringView text);
+    // The moves that toText() wrote, not yet checked against the rules (Game::readLog() does
+    // that); nothing for a malformed text. Any text is safe to pass.
+    static std::optional<GameLog> parse(QStringView text);
 
     bool operator==(const GameLog &) const = default;
 

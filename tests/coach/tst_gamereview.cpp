@@ -1,5 +1,6 @@
 #include "coach/gamereview.h"
 #include "coach/tablesolver.h"
+#include "game/game.h"
 
 #include <QTest>
 
@@ -12,14 +13,14 @@ constexpr quint16 AllButChance = AllCategories & ~categoryBit(Category::Chance);
 // two rolls left above 4.25 (the mean of max(face, 3.5)). In the last turn the player holds 4 5
 // where 5 alone is best (21.75 against 22), then 5 6 where 4 5 6 is best (21.5 against 22),
 // toggling die 1 on and off on the way, which must count as no change.
-const QString Game = QStringLiteral(
+const QString PlayedGame = QStringLiteral(
         "v1 r12346 s0 c r12346 s1 c r12346 s2 c r12346 s3 c r12346 s4 c r12346 s5 c r12346 s6 c "
         "r12346 s7 c r12346 s8 c r12346 s9 c r12346 s10 c r12346 s12 c "
         "r12345 h4 h5 r12645 h4 h3 h1 h1 r34625 s11 c");
 
 GameLog logOf(const QString &text)
 {
-    const std::optional<GameLog> log = GameLog::fromText(text);
+    const std::optional<GameLog> log = Game::readLog(text);
     if (!log)
         qFatal("the test's game log is refused");
     return *log;
@@ -48,7 +49,7 @@ void TestGameReview::initTestCase()
 
 void TestGameReview::valuesEachFinalChoiceAgainstTheBest()
 {
-    const GameReview review = reviewGame(*m_wholeGame, logOf(Game));
+    const GameReview review = reviewGame(*m_wholeGame, logOf(PlayedGame));
     QVERIFY(review.valued);
     QCOMPARE(review.turns.size(), std::size_t(13));
     QCOMPARE(review.choiceCount(), 12 + 3);
@@ -85,7 +86,7 @@ void TestGameReview::stopsWhereTheTableCannotValue()
 {
     const std::optional<ValueTable> lastTurnOnly = TableSolver(AllButChance).solve(1);
     QVERIFY(lastTurnOnly);
-    const GameReview review = reviewGame(*lastTurnOnly, logOf(Game));
+    const GameReview review = reviewGame(*lastTurnOnly, logOf(PlayedGame));
     QVERIFY(!review.valued);
     QCOMPARE(review.choiceCount(), 0);
     QCOMPARE(review.lastChoice(), nullptr);

@@ -1,4 +1,4 @@
-#include "game/gamelog.h"
+#include "game/game.h"
 #include "gameplayer.h"
 
 #include <QTest>
@@ -44,7 +44,7 @@ void TestGameLog::replayedGameReachesTheSameState()
     Game played;
     playRandomly(played, random, moves);
 
-    const std::optional<GameLog> read = GameLog::fromText(played.log().toText());
+    const std::optional<GameLog> read = Game::readLog(played.log().toText());
     QVERIFY(read);
     QCOMPARE(*read, played.log());
     Game replayed;
@@ -90,7 +90,7 @@ void TestGameLog::textIsReadOnlyAsTheGameWouldPlayIt()
 {
     QFETCH(QString, text);
     QFETCH(bool, read);
-    const std::optional<GameLog> log = GameLog::fromText(text);
+    const std::optional<GameLog> log = Game::readLog(text);
     QCOMPARE(log.has_value(), read);
     if (log)
         QCOMPARE(log->toText(), text);
