@@ -46,7 +46,6 @@ private Q_SLOTS:
 
     void gameIsRecordedWithWhatItHad_data();
     void gameIsRecordedWithWhatItHad();
-    void playerIsTheOneWhoStartedTheGame();
     void gameWithoutARollIsNotRecorded();
 
 private:
@@ -152,21 +151,6 @@ void TestGameRecorder::gameIsRecordedWithWhatItHad()
     QCOMPARE(game.extraBonus, extraBonus);
     QVERIFY(game.log.startsWith(u"v1 r66666 s12 c r66666 s5 c r55555 s4 c r44444"_s));
     QVERIFY(!game.coachCost);
-}
-
-// A different player is accepted before the old game is left for the new player's game.
-void TestGameRecorder::playerIsTheOneWhoStartedTheGame()
-{
-    GameRecorder recorder(*m_game, [this] { return m_player; });
-    QSignalSpy recorded(&recorder, &GameRecorder::recorded);
-    playTurns(1);
-    m_player = u"Bob"_s;
-    m_game->newGame();
-    recorder.recordUnfinished();
-
-    QCOMPARE(recorded.size(), 2);
-    QCOMPARE(recorded[0].first().value<GameRecord>().player, u"Ann"_s);
-    QCOMPARE(recorded[1].first().value<GameRecord>().player, u"Bob"_s);
 }
 
 void TestGameRecorder::gameWithoutARollIsNotRecorded()
