@@ -27,9 +27,12 @@ public:
 
     void stop()
     {
-        m_windows.reset();
+        endRun();
         m_folder.reset();
     }
+
+    // Ends the run as the program does after its message loop, and keeps the folder.
+    void endRun() { m_windows.reset(); }
 
     MainWindows &windows() { return *m_windows; }
     Session &session() { return m_windows->session(); }

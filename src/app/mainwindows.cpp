@@ -1,7 +1,10 @@
 #include "app/mainwindows.h"
 
+#include "app/firstpaint.h"
+#include "app/runhistory.h"
 #include "players/settingslocation.h"
 #include "windows/gamewindow.h"
+#include "windows/statisticswindow.h"
 #include "windows/welcomewindow.h"
 
 MainWindows::MainWindows()
@@ -15,13 +18,24 @@ MainWindows::MainWindows()
                      [this] { startGame(); });
     QObject::connect(m_gameWindow.get(), &GameWindow::differentPlayerRequested,
                      m_welcomeWindow.get(), [this] { showWelcomeWindow(); });
+    m_history = std::make_unique<RunHistory>(m_session, *m_gameWindow, m_coach);
+    QObject::connect(m_gameWindow.get(), &GameWindow::statisticsRequested, m_gameWindow.get(),
+                     [this] { showStatistics(); });
+    // Nothing of the history may slow the start.
+    afterFirstPaint(m_welcomeWindow.get(), [this] { m_history->openAtStart(); });
 }
 
-// The game window goes first, as it was made last.
+// The history goes first, writing the game under way, then the game window, as it was made last.
 MainWindows::~MainWindows()
 {
+    m_history.reset();
     m_gameWindow.reset();
     m_welcomeWindow.reset();
+}
+
+History &MainWindows::history()
+{
+    return m_history->history();
 }
 
 void MainWindows::startGame()
@@ -35,6 +49,13 @@ void MainWindows::showWelcomeWindow()
 {
     if (!m_welcomeWindow->isVisible())
         m_welcomeWindow->show();
+}
+
+// Made for one showing over the game window, as the Highest Score window is.
+void MainWindows::showStatistics()
+{
+    StatisticsWindow statistics(m_session, history(), m_gameWindow.get());
+    statistics.exec();
 }
 
 void MainWindows::closeAsTheCloseBoxDoes()

@@ -6,12 +6,15 @@
 #include <memory>
 
 class GameWindow;
+class History;
+class RunHistory;
 class WelcomeWindow;
 
 // The session and the two windows that live for the whole run: the welcome window first, then
 // the game window, hidden. It wires the requests that pass from one window to the other:
 // "Play!" shows the game window and starts a game, "Different Player..." shows the welcome
-// window again, and the game window's dialogs open over the welcome window.
+// window again, and the game window's dialogs open over the welcome window. The run's game
+// history keeps the games of the game window and is shown by "Statistics...".
 class MainWindows
 {
 public:
@@ -21,6 +24,8 @@ public:
     Session &session() { return m_session; }
     // The one coach of the run, which solves the game only when first asked to.
     Coach &coach() { return m_coach; }
+    // The run's game history, opened by the first call when the start has not opened it yet.
+    History &history();
     WelcomeWindow &welcomeWindow() { return *m_welcomeWindow; }
     GameWindow &gameWindow() { return *m_gameWindow; }
 
@@ -36,9 +41,11 @@ public:
 private:
     void startGame();
     void showWelcomeWindow();
+    void showStatistics();
 
     Session m_session;
     Coach m_coach;
     std::unique_ptr<WelcomeWindow> m_welcomeWindow;
     std::unique_ptr<GameWindow> m_gameWindow;
+    std::unique_ptr<RunHistory> m_history;
 };

@@ -60,4 +60,9 @@ void warn(QWidget *parent, const QString &title, const QString &text)
     box.exec();
 }
 
+void notice(const QString &text)
+{
+    warn(windowInUse(), QString::fromUtf16(ApplicationTitle), text);
+}
+
 } // namespace MessageBoxes

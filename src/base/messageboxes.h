@@ -22,4 +22,8 @@ bool askYesNo(QWidget *parent, const QString &title, const QString &text);
 // A notice with a warning icon and a single "OK" button.
 void warn(QWidget *parent, const QString &title, const QString &text);
 
+// The same notice under the application's title, over the window in use: for news that comes
+// from work in the background rather than from a window.
+void notice(const QString &text);
+
 } // namespace MessageBoxes

@@ -41,6 +41,11 @@ QString linkContents(const QString &path)
                                            : QString();
 }
 
+QString userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tovik"_s;
+}
+
 } // namespace
 
 void nameSettingsFile(const QString &path)
@@ -50,9 +55,13 @@ void nameSettingsFile(const QString &path)
 
 QString settingsFileLocation()
 {
-    return chooseSettingsFile(
-            namedSettingsFile, QCoreApplication::applicationDirPath(),
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tovik"_s);
+    return chooseSettingsFile(namedSettingsFile, QCoreApplication::applicationDirPath(),
+                              userConfigFolder());
+}
+
+bool isSettingsFileInConfigFolder(const QString &path)
+{
+    return namedSettingsFile.isEmpty() && path == userConfigFolder() + u"/settings.cfg"_s;
 }
 
 QString chooseSettingsFile(const QString &namedFile, const QString &programFolder,

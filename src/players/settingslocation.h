@@ -10,6 +10,10 @@
 void nameSettingsFile(const QString &path);
 QString settingsFileLocation();
 
+// Whether the path is the settings file of the user's configuration folder that the program
+// chooses when no file is named, rather than one named or one beside the executable.
+bool isSettingsFileInConfigFolder(const QString &path);
+
 // The rule itself, given the folders it chooses between.
 QString chooseSettingsFile(const QString &namedFile, const QString &programFolder,
                            const QString &configFolder);

@@ -52,6 +52,9 @@ Q_SIGNALS:
     void diceSettled(const Dice &dice);
     // "Different Player..." asks for the welcome window.
     void differentPlayerRequested();
+    // "Statistics..." asks for the Statistics window, which shows the history that the window
+    // does not hold.
+    void statisticsRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,6 +81,7 @@ private:
     void unselectCategory();
     void askForDifferentPlayer();
     void showHighestScore();
+    void askForStatistics();
     void closeGame();
     void showColorScheme();
     void showHelp();

@@ -27,6 +27,8 @@ void GameWindow::createMenus()
     m_highestScoreAction = addMenuItem(m_gameMenu, QStringLiteral("&Highest Score..."),
                                        "highestScoreAction", &GameWindow::showHighestScore);
     m_highestScoreAction->setEnabled(false);
+    addMenuItem(m_gameMenu, QStringLiteral("&Statistics..."), "statisticsAction",
+                &GameWindow::askForStatistics);
     addMenuItem(m_gameMenu, QStringLiteral("E&xit"), "exitAction", &GameWindow::closeGame);
 
     m_optionsMenu = mainMenu->addMenu(QStringLiteral("&Options"));
@@ -89,6 +91,11 @@ void GameWindow::closeGame()
 void GameWindow::askForDifferentPlayer()
 {
     Q_EMIT differentPlayerRequested();
+}
+
+void GameWindow::askForStatistics()
+{
+    Q_EMIT statisticsRequested();
 }
 
 // The windows below are made for one showing and destroyed when it ends. The game window is

@@ -10,6 +10,7 @@ Orca itself runs alongside, its speech going to its debug log, and must have spo
 announcement exactly once. Usage: screenreader.py <tovik executable>
 """
 
+import glob
 import os
 import re
 import shutil
@@ -336,6 +337,10 @@ def main():
     try:
         program_path = os.path.join(folder, "tovik")
         shutil.copy2(executable, program_path)
+        # With the modules it loads from its own folder: the game history is written at the end
+        # of the game, and would otherwise report its module missing.
+        for module in glob.glob(os.path.join(os.path.dirname(executable), "libtovik*.so")):
+            shutil.copy2(module, folder)
         environment = dict(os.environ, DISPLAY=display_name)
         environment.pop("QT_QPA_PLATFORM", None)
         # A private session bus; it starts the accessibility bus when the program asks for it.
