@@ -16,7 +16,7 @@ namespace {
 std::optional<CoachCost> costOf(const ValueTable &table, const QString &logText)
 {
     try {
-        const std::optional<GameLog> log = GameLog::fromText(logText);
+        const std::optional<GameLog> log = Game::readLog(logText);
         if (!log
             || std::count_if(log->actions().begin(), log->actions().end(),
                              [](const GameAction &action) {
