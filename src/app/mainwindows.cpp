@@ -1,6 +1,8 @@
 #include "app/mainwindows.h"
 
+#include "players/preferences.h"
 #include "players/settingslocation.h"
+#include "windows/coachwindow.h"
 #include "windows/gamewindow.h"
 #include "windows/welcomewindow.h"
 
@@ -15,6 +17,8 @@ MainWindows::MainWindows()
                      [this] { startGame(); });
     QObject::connect(m_gameWindow.get(), &GameWindow::differentPlayerRequested,
                      m_welcomeWindow.get(), [this] { showWelcomeWindow(); });
+    QObject::connect(m_gameWindow.get(), &GameWindow::coachSwitched, m_gameWindow.get(),
+                     [this](bool on) { switchCoach(on); });
 }
 
 // The game window goes first, as it was made last.
@@ -24,11 +28,39 @@ MainWindows::~MainWindows()
     m_welcomeWindow.reset();
 }
 
+// The coach's switch is read once the settings file has been, when the game window first shows.
 void MainWindows::startGame()
 {
     m_gameWindow->show();
+    if (!m_coachSwitchRead) {
+        m_coachSwitchRead = true;
+        if (readCoachSwitch(m_session.settingsPath())) {
+            m_gameWindow->setCoachChecked(true);
+            showCoachWindow(true);
+        }
+    }
     m_welcomeWindow->hide();
     m_gameWindow->newGame();
+}
+
+void MainWindows::switchCoach(bool on)
+{
+    showCoachWindow(on);
+    writeCoachSwitch(m_session.settingsPath(), on);
+}
+
+void MainWindows::showCoachWindow(bool shown)
+{
+    if (!m_coachWindow) {
+        if (!shown)
+            return;
+        m_coachWindow = new CoachWindow(m_session, m_coach, *m_gameWindow);
+        QObject::connect(m_coachWindow, &CoachWindow::closed, m_gameWindow.get(), [this] {
+            m_gameWindow->setCoachChecked(false);
+            writeCoachSwitch(m_session.settingsPath(), false);
+        });
+    }
+    m_coachWindow->setVisible(shown);
 }
 
 void MainWindows::showWelcomeWindow()

@@ -5,13 +5,15 @@
 
 #include <memory>
 
+class CoachWindow;
 class GameWindow;
 class WelcomeWindow;
 
 // The session and the two windows that live for the whole run: the welcome window first, then
 // the game window, hidden. It wires the requests that pass from one window to the other:
 // "Play!" shows the game window and starts a game, "Different Player..." shows the welcome
-// window again, and the game window's dialogs open over the welcome window.
+// window again, and the game window's dialogs open over the welcome window. It also keeps the
+// Coach window beside the game window while the player's switch is on, made when first shown.
 class MainWindows
 {
 public:
@@ -36,9 +38,14 @@ public:
 private:
     void startGame();
     void showWelcomeWindow();
+    void switchCoach(bool on);
+    void showCoachWindow(bool shown);
 
     Session m_session;
     Coach m_coach;
     std::unique_ptr<WelcomeWindow> m_welcomeWindow;
     std::unique_ptr<GameWindow> m_gameWindow;
+    // A child of the game window, which destroys it.
+    CoachWindow *m_coachWindow = nullptr;
+    bool m_coachSwitchRead = false;
 };

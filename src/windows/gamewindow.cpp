@@ -315,6 +315,11 @@ void GameWindow::setMessage(const QString &text)
     m_announcer->say(text);
 }
 
+void GameWindow::announce(const QString &text)
+{
+    m_announcer->say(text);
+}
+
 void GameWindow::showRollCount(int rollCount)
 {
     showNumber(m_rollsLabel, rollCount);
