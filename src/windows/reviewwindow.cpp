@@ -32,6 +32,7 @@ ReviewWindow::ReviewWindow(const Session &session, Coach &coach, const GameLog &
     : QDialog(parent), m_session(session), m_coach(coach), m_log(log)
 {
     setWindowTitle(QStringLiteral("Game Review"));
+    setModal(true);
     setFixedBorder(this, false);
     setFixedSize(ClientSize);
     setWindowFont(this, WindowFontSize);
