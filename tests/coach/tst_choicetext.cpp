@@ -13,8 +13,6 @@ class TestChoiceText : public QObject
 private Q_SLOTS:
     void namesEveryKindOfChoice_data();
     void namesEveryKindOfChoice();
-    void showsPointsWithTwoDecimals_data();
-    void showsPointsWithTwoDecimals();
 };
 
 namespace {
@@ -60,23 +58,6 @@ void TestChoiceText::namesEveryKindOfChoice()
     QFETCH(Choice, choice);
     QFETCH(QString, text);
     QCOMPARE(choiceText(choice), text);
-}
-
-void TestChoiceText::showsPointsWithTwoDecimals_data()
-{
-    QTest::addColumn<double>("points");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("the game's value") << 254.35642126954488 << u"254.36"_s;
-    QTest::newRow("nothing") << 0.0 << u"0.00"_s;
-    QTest::newRow("whole") << 231.0 << u"231.00"_s;
-    QTest::newRow("down") << 1.4549 << u"1.45"_s;
-}
-
-void TestChoiceText::showsPointsWithTwoDecimals()
-{
-    QFETCH(double, points);
-    QFETCH(QString, text);
-    QCOMPARE(pointsText(points), text);
 }
 
 QTEST_APPLESS_MAIN(TestChoiceText)

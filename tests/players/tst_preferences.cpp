@@ -15,8 +15,6 @@ class TestPreferences : public QObject
 private Q_SLOTS:
     void coachSwitchReadsFromTheFile_data();
     void coachSwitchReadsFromTheFile();
-    void coachSwitchSurvivesARestart_data();
-    void coachSwitchSurvivesARestart();
     void unwritableFileLeavesTheSwitchOff();
 };
 
@@ -43,25 +41,6 @@ void TestPreferences::coachSwitchReadsFromTheFile()
     file.write(contents);
     file.close();
     QCOMPARE(readCoachSwitch(settings), on);
-}
-
-void TestPreferences::coachSwitchSurvivesARestart_data()
-{
-    QTest::addColumn<bool>("on");
-    QTest::newRow("on") << true;
-    QTest::newRow("off") << false;
-}
-
-void TestPreferences::coachSwitchSurvivesARestart()
-{
-    QFETCH(bool, on);
-    QTemporaryDir folder;
-    const QString settings = folder.filePath(u"settings.cfg"_s);
-    writeCoachSwitch(settings, !on);
-    writeCoachSwitch(settings, on);
-    QCOMPARE(readCoachSwitch(settings), on);
-    QVERIFY(QFile::exists(folder.filePath(u"preferences.ini"_s)));
-    QVERIFY(!QFile::exists(settings));
 }
 
 // A folder where the file should be: nothing is kept, nothing fails, and the switch reads as off.
