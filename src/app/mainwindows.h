@@ -5,8 +5,11 @@
 
 #include <memory>
 
+class CoachWindow;
 class GameWindow;
 class History;
+class QString;
+class QWidget;
 class RunHistory;
 class WelcomeWindow;
 
@@ -14,7 +17,8 @@ class WelcomeWindow;
 // the game window, hidden. It wires the requests that pass from one window to the other:
 // "Play!" shows the game window and starts a game, "Different Player..." shows the welcome
 // window again, and the game window's dialogs open over the welcome window. The run's game
-// history keeps the games of the game window and is shown by "Statistics...".
+// history keeps the games of the game window and is shown by "Statistics...". The Coach window
+// stays beside the game window while the player's switch is on, made when first shown.
 class MainWindows
 {
 public:
@@ -42,10 +46,16 @@ private:
     void startGame();
     void showWelcomeWindow();
     void showStatistics();
+    void showReview(const QString &logText, QWidget *parent);
+    void switchCoach(bool on);
+    void showCoachWindow(bool shown);
 
     Session m_session;
     Coach m_coach;
     std::unique_ptr<WelcomeWindow> m_welcomeWindow;
     std::unique_ptr<GameWindow> m_gameWindow;
     std::unique_ptr<RunHistory> m_history;
+    // A child of the game window, which destroys it.
+    CoachWindow *m_coachWindow = nullptr;
+    bool m_coachSwitchRead = false;
 };

@@ -92,3 +92,13 @@ qint32 categoryValue(Category category, const Dice &dice)
     }
     return 0;
 }
+
+QString categoryCaption(Category category)
+{
+    static constexpr std::array<const char16_t *, CategoryCount> Captions
+            = {u"Ones",           u"Twos",        u"Threes",      u"Fours",      u"Fives",
+               u"Sixes",          u"3 of a Kind", u"4 of a Kind", u"Full House", u"Small Straight",
+               u"Large Straight", u"Chance",      u"Tovik!"};
+    const auto index = std::size_t(category);
+    return index < Captions.size() ? QString::fromUtf16(Captions[index]) : QString();
+}

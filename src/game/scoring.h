@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <array>
 
@@ -36,3 +37,7 @@ bool isFiveOfAKind(const Dice &dice);
 
 // What the category is worth for these dice.
 qint32 categoryValue(Category category, const Dice &dice);
+
+// The category's name as its button on the game window shows it, "Full House" or "Tovik!", which
+// every text about a category repeats.
+QString categoryCaption(Category category);

@@ -50,26 +50,25 @@ constexpr QRect UnSelectButtonGeometry(456, 192, 105, 33);
 
 struct CategoryLayout
 {
-    const char16_t *caption;
     const char16_t *name;
     QRect geometry;
 };
 
 // In the order of Category, which is also the buttons' tab order.
 constexpr std::array<CategoryLayout, CategoryCount> CategoryLayouts = {{
-        {u"Ones", u"onesButton", QRect(40, 248, 75, 25)},
-        {u"Twos", u"twosButton", QRect(128, 248, 75, 25)},
-        {u"Threes", u"threesButton", QRect(216, 248, 75, 25)},
-        {u"Fours", u"foursButton", QRect(304, 248, 75, 25)},
-        {u"Fives", u"fivesButton", QRect(392, 248, 75, 25)},
-        {u"Sixes", u"sixesButton", QRect(480, 248, 75, 25)},
-        {u"3 of a Kind", u"threeOfAKindButton", QRect(40, 280, 163, 25)},
-        {u"4 of a Kind", u"fourOfAKindButton", QRect(216, 280, 163, 25)},
-        {u"Full House", u"fullHouseButton", QRect(392, 280, 163, 25)},
-        {u"Small Straight", u"smallStraightButton", QRect(40, 312, 163, 25)},
-        {u"Large Straight", u"largeStraightButton", QRect(216, 312, 163, 25)},
-        {u"Chance", u"chanceButton", QRect(392, 312, 163, 25)},
-        {u"Tovik!", u"fiveOfAKindButton", QRect(168, 352, 283, 33)},
+        {u"onesButton", QRect(40, 248, 75, 25)},
+        {u"twosButton", QRect(128, 248, 75, 25)},
+        {u"threesButton", QRect(216, 248, 75, 25)},
+        {u"foursButton", QRect(304, 248, 75, 25)},
+        {u"fivesButton", QRect(392, 248, 75, 25)},
+        {u"sixesButton", QRect(480, 248, 75, 25)},
+        {u"threeOfAKindButton", QRect(40, 280, 163, 25)},
+        {u"fourOfAKindButton", QRect(216, 280, 163, 25)},
+        {u"fullHouseButton", QRect(392, 280, 163, 25)},
+        {u"smallStraightButton", QRect(40, 312, 163, 25)},
+        {u"largeStraightButton", QRect(216, 312, 163, 25)},
+        {u"chanceButton", QRect(392, 312, 163, 25)},
+        {u"fiveOfAKindButton", QRect(168, 352, 283, 33)},
 }};
 
 constexpr int SmallFontSize = 11;
@@ -221,8 +220,8 @@ void GameWindow::createScorePanel(QWidget *client)
 void GameWindow::createCategoryButtons(QWidget *client)
 {
     for (std::size_t i = 0; i < m_categoryButtons.size(); ++i) {
-        const QString caption = QString::fromUtf16(CategoryLayouts[i].caption);
         const Category category = Category(i);
+        const QString caption = categoryCaption(category);
         QPushButton *button = category == Category::Ones || category == Category::Twos
                 ? new PressButton(caption, client)
                 : new QPushButton(caption, client);
@@ -313,6 +312,11 @@ void GameWindow::setMessage(const QString &text)
 {
     m_commentLabel->setText(text);
     m_commentLabel->setAccessibleName(QStringLiteral("CPU says: ") + text);
+    m_announcer->say(text);
+}
+
+void GameWindow::announce(const QString &text)
+{
     m_announcer->say(text);
 }
 

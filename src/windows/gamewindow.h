@@ -46,6 +46,11 @@ public:
     // without one they open at the centre of the desktop.
     void setMainWindow(const QWidget *mainWindow) { m_mainWindow = mainWindow; }
 
+    // The check of "Coach", for a Coach window that the player closed or that opens at start.
+    void setCoachChecked(bool on);
+    // Adds a text to what a screen reader hears of the moment, after the window's own.
+    void announce(const QString &text);
+
 Q_SIGNALS:
     void rollingChanged(bool rolling);
     // The faces show a roll's dice and the window takes moves again.
@@ -55,6 +60,8 @@ Q_SIGNALS:
     // "Statistics..." asks for the Statistics window, which shows the history that the window
     // does not hold.
     void statisticsRequested();
+    // The player checked or cleared "Coach".
+    void coachSwitched(bool on);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -127,4 +134,5 @@ private:
     QMenu *m_helpMenu = nullptr;
     QAction *m_highestScoreAction = nullptr;
     QAction *m_animationAction = nullptr;
+    QAction *m_coachAction = nullptr;
 };

@@ -47,6 +47,17 @@ void GameWindow::createMenus()
     addMenuItem(m_optionsMenu, QStringLiteral("&Colors..."), "colorsAction",
                 &GameWindow::showColorScheme)
             ->setShortcut(Qt::Key_F3);
+    m_coachAction = m_optionsMenu->addAction(QStringLiteral("C&oach"));
+    m_coachAction->setObjectName(QStringLiteral("coachAction"));
+    m_coachAction->setCheckable(true);
+    m_coachAction->setShortcut(Qt::Key_F4);
+    connect(m_coachAction, &QAction::triggered, this, [this](bool on) {
+        if (isRolling()) {
+            m_coachAction->setChecked(!on);
+            return;
+        }
+        Q_EMIT coachSwitched(on);
+    });
 
     m_helpMenu = mainMenu->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
@@ -81,6 +92,11 @@ void GameWindow::followSession()
     connect(&m_session, &Session::recordChanged, m_highestScoreAction,
             [this] { m_highestScoreAction->setEnabled(m_session.recordKnown()); });
     connect(&m_session, &Session::colorsChanged, m_backgroundFill, &GradientFill::setColors);
+}
+
+void GameWindow::setCoachChecked(bool on)
+{
+    m_coachAction->setChecked(on);
 }
 
 void GameWindow::closeGame()

@@ -55,7 +55,18 @@ constexpr const char16_t *KeysLines[] = {
         u"F1: this help",
         u"F2: new game",
         u"F3: colours",
+        u"F4: the coach",
         u"Tab moves between the dice and the buttons; Space presses them.",
+};
+
+// Last, the coach. The game's value under perfect play is the solver's, which a test compares
+// with this text.
+constexpr const char16_t *CoachLines[] = {
+        u"",
+        u"Coach:",
+        u"The coach (F4) watches beside the game. After each roll it shows the final score to "
+        u"expect from every choice under perfect play, and after each choice what it cost.",
+        u"Perfect play averages 254.36 points a game.",
 };
 
 QString rulesText()
@@ -64,6 +75,8 @@ QString rulesText()
     for (const char16_t *line : RulesLines)
         lines.append(QString::fromUtf16(line));
     for (const char16_t *line : KeysLines)
+        lines.append(QString::fromUtf16(line));
+    for (const char16_t *line : CoachLines)
         lines.append(QString::fromUtf16(line));
     return lines.join(u'\n');
 }

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 void centerOnScreen(QWidget *window)
 {
@@ -26,6 +27,29 @@ void centerOverMainWindow(QWidget *window, const QWidget *mainWindow)
         centerOver(window, mainWindow->frameGeometry());
     else
         centerOnScreen(window);
+}
+
+void placeBeside(QWidget *window, const QWidget *other)
+{
+    const QScreen *screen = other->screen() ? other->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        window->move(besidePosition(other->frameGeometry(), window->frameGeometry().size(),
+                                    screen->availableGeometry()));
+    }
+}
+
+QPoint besidePosition(const QRect &otherFrame, const QSize &frameSize, const QRect &available)
+{
+    int left = otherFrame.right() + 1;
+    if (left + frameSize.width() - 1 > available.right()) {
+        const int leftOfOther = otherFrame.left() - frameSize.width();
+        left = leftOfOther >= available.left() ? leftOfOther
+                                               : available.right() + 1 - frameSize.width();
+    }
+    const int top
+            = std::clamp(otherFrame.top(), available.top(),
+                         std::max(available.top(), available.bottom() + 1 - frameSize.height()));
+    return {std::max(left, available.left()), top};
 }
 
 void setFixedBorder(QWidget *window, bool minimiseBox)

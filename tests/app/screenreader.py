@@ -7,7 +7,9 @@ only, reads every die and every message from the bus, and checks that the notifi
 reader speaks shows up exactly once per roll, carrying the settled dice and the CPU's message,
 and opens the About window from the keyboard to check its links.
 Orca itself runs alongside, its speech going to its debug log, and must have spoken every
-announcement exactly once. Usage: screenreader.py <tovik executable>
+announcement exactly once. With --coach the game starts with the Coach window open: its lines
+are on the bus, each roll's announcement ends with its best choice, and F4 closes it.
+Usage: screenreader.py <tovik executable> [--coach]
 """
 
 import glob
@@ -32,6 +34,7 @@ GAME_TITLE = "Tovik v2"
 WAIT_LIMIT = 60.0
 DIE_NAME = re.compile(r"Die (\d): (\d)(, held)?$")
 ORCA_SPEECH = re.compile(r"SPEECH OUTPUT: 'notification (.*)'(?: voice=\S+)?\{")
+COACH_ROW = re.compile(r"^(hold [\d ]+ and roll|roll all five dice|score .+ for \d+): \d+\.\d\d$")
 ROLLED = re.compile(r"Rolled (\d), (\d), (\d), (\d), (\d)(?:; dice? ([\d, ]+) held)?\.")
 
 
@@ -45,6 +48,8 @@ class Session:
         self.program_name = program_name
         self.announcements = []
         self.die_name_changes = 0
+        # Set once the Coach window advises: each roll's announcement then ends with its advice.
+        self.coach_advising = False
         pyatspi.Registry.registerEventListener(
             self.on_event, "object:state-changed:showing", "object:property-change:accessible-name")
 
@@ -177,7 +182,21 @@ class Session:
             self.act(self.named("ROLL"))
         spoken = self.next_announcement(before, "the roll's announcement")
         self.check_roll(spoken)
+        if self.coach_advising:
+            best = self.label_text("Best: ")
+            assert spoken.endswith(f" Coach: {best}."), (spoken, best)
         return spoken
+
+    def wait_for_coach_advice(self):
+        """The Coach window, solved, reads as labels and a list of rows on the bus."""
+        self.wait_for(lambda: self.find(lambda o: (o.name or "").startswith(
+            "Expected final score: ")), "the coach's advice")
+        self.label_text("Best: ")
+        rows = self.find_all(lambda o: COACH_ROW.match(o.name or ""), self.app())
+        assert len(rows) >= 8, [row.name for row in rows]
+        assert {row.getRole() for row in rows} == {self.pyatspi.ROLE_LIST_ITEM}, \
+            {row.getRoleName() for row in rows}
+        self.coach_advising = True
 
     def switch_animation(self, state):
         before = len(self.announcements)
@@ -253,6 +272,8 @@ def play_a_game(session):
     before = len(session.announcements)
     session.act(session.named("Play!"))
     session.check_roll(session.next_announcement(before, "the first roll"))
+    if session.coach:
+        session.wait_for_coach_advice()
 
     # An animated roll says its dice once; a die's action and "New..." do nothing meanwhile.
     session.switch_animation("on")
@@ -308,7 +329,20 @@ def play_a_game(session):
     session.act(session.find(lambda o: o.name == "OK", record))
     session.wait_for(lambda: session.find(lambda o: o.name == "Highest Score") is None,
                      "the record window to close")
+    if session.coach:
+        check_the_coach_review(session, score)
     return score
+
+
+def check_the_coach_review(session, score):
+    """The review's lines are on the bus, and F4 closes the Coach window."""
+    summary = session.label_text(f"You scored {score}. Your choices cost ")
+    assert re.match(r"\d+\.\d\d points, \d+\.\d\d per choice\.$", summary), summary
+    session.named("Perfect play averages 254.36 points a game.")
+    line = session.find(lambda o: (o.name or "").startswith("You scored "))
+    session.press_key("F4")
+    session.wait_for(lambda: not line.getState().contains(session.pyatspi.STATE_SHOWING),
+                     "the Coach window to close")
 
 
 def check_the_about_window(session):
@@ -331,6 +365,7 @@ def check_the_about_window(session):
 
 def main():
     executable = sys.argv[1]
+    coach = "--coach" in sys.argv[2:]
     folder = tempfile.mkdtemp(prefix="tovik-screenreader-")
     server, display_name = start_x_server()
     bus = program = orca = None
@@ -341,6 +376,9 @@ def main():
         # of the game, and would otherwise report its module missing.
         for module in glob.glob(os.path.join(os.path.dirname(executable), "libtovik*.so")):
             shutil.copy2(module, folder)
+        if coach:
+            with open(os.path.join(folder, "preferences.ini"), "w") as preferences:
+                preferences.write("[General]\ncoach=true\n")
         environment = dict(os.environ, DISPLAY=display_name)
         environment.pop("QT_QPA_PLATFORM", None)
         # A private session bus; it starts the accessibility bus when the program asks for it.
@@ -357,6 +395,7 @@ def main():
         orca = Orca(environment, folder)
         x_display = display.Display(display_name)
         session = Session(pyatspi, GLib, x_display, "Tovik")
+        session.coach = coach
         session.wait_for(lambda: orca.ready, "Orca to start")
 
         environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
@@ -388,8 +427,8 @@ def main():
         server.terminate()
         server.wait()
         shutil.rmtree(folder, ignore_errors=True)
-    print(f"a whole game through the accessibility bus, {announced} announcements, each spoken "
-          "once by Orca: passed")
+    print(f"a whole game through the accessibility bus{' with the coach' if coach else ''}, "
+          f"{announced} announcements, each spoken once by Orca: passed")
 
 
 if __name__ == "__main__":

@@ -10,6 +10,7 @@
 #include "programfixture.h"
 #include "testfiles.h"
 #include "windows/highscorewindow.h"
+#include "windows/reviewwindow.h"
 #include "windows/rollpacing.h"
 #include "windows/statisticswindow.h"
 
@@ -241,6 +242,8 @@ void TestGameHistory::statisticsShowTheGamesOfTheCurrentPlayer()
 
     QString player;
     QStringList finished;
+    QString reviewTitle;
+    bool reviewOverList = false;
     ModalAnswer<StatisticsWindow> answer([&](StatisticsWindow *statistics) {
         auto *games = control<QTreeWidget>(statistics, u"gamesList"_s);
         if (!QTest::qWaitFor([&] { return games->topLevelItemCount() == 2; }))
@@ -248,6 +251,15 @@ void TestGameHistory::statisticsShowTheGamesOfTheCurrentPlayer()
         player = control<QComboBox>(statistics, u"playerChoice"_s)->currentText();
         for (int row = 0; row < games->topLevelItemCount(); ++row)
             finished.append(games->topLevelItem(row)->text(3));
+        // "Review" loads the chosen game from the history and opens its review over the list.
+        ModalAnswer<ReviewWindow> review([&](ReviewWindow *window) {
+            reviewTitle = window->windowTitle();
+            reviewOverList = window->parentWidget() == statistics;
+            window->reject();
+        });
+        games->setCurrentItem(games->topLevelItem(1));
+        control<QPushButton>(statistics, u"reviewButton"_s)->click();
+        Q_UNUSED(QTest::qWaitFor([&] { return review.answered(); }));
         statistics->reject();
     });
     auto *item = m_program.gameControl<QAction>(u"statisticsAction"_s);
@@ -259,6 +271,8 @@ void TestGameHistory::statisticsShowTheGamesOfTheCurrentPlayer()
     QVERIFY(answer.answered());
     QCOMPARE(player, u"Ann"_s);
     QCOMPARE(finished, QStringList({u"no"_s, u"yes"_s}));
+    QCOMPARE(reviewTitle, u"Game Review"_s);
+    QVERIFY(reviewOverList);
 }
 
 void TestGameHistory::historyFollowsTheSettingsFile_data()

@@ -1,6 +1,9 @@
 #include "game/scoring.h"
 
+#include <QStringList>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Category)
 
@@ -14,6 +17,7 @@ private Q_SLOTS:
     void valuesOfNotableRolls_data();
     void valuesOfNotableRolls();
     void upperCategoriesCountTheirFace();
+    void captionsAreTheButtons();
 };
 
 void TestScoring::everyOrderedRollScoresAsCounted_data()
@@ -109,6 +113,20 @@ void TestScoring::upperCategoriesCountTheirFace()
     QCOMPARE(categoryValue(Category::Sixes, dice), 18);
     QVERIFY(isUpperSection(Category::Sixes));
     QVERIFY(!isUpperSection(Category::ThreeOfAKind));
+}
+
+// The captions of the game window's buttons, which the coach's texts repeat.
+void TestScoring::captionsAreTheButtons()
+{
+    const QStringList expected
+            = {u"Ones"_s,       u"Twos"_s,           u"Threes"_s,         u"Fours"_s,
+               u"Fives"_s,      u"Sixes"_s,          u"3 of a Kind"_s,    u"4 of a Kind"_s,
+               u"Full House"_s, u"Small Straight"_s, u"Large Straight"_s, u"Chance"_s,
+               u"Tovik!"_s};
+    QStringList captions;
+    for (int i = 0; i < CategoryCount; ++i)
+        captions.append(categoryCaption(Category(i)));
+    QCOMPARE(captions, expected);
 }
 
 QTEST_APPLESS_MAIN(TestScoring)

@@ -1,3 +1,4 @@
+#include "coach/coach.h"
 #include "players/session.h"
 #include "widgets/gradientfill.h"
 #include "windows/helpwindow.h"
@@ -7,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +20,7 @@ class TestHelpWindow : public QObject
 private Q_SLOTS:
     void textIsTheRulesInNineteenLines();
     void keysFollowTheRules();
+    void coachStatesTheSolvedValue();
     void textCanBeReadAndSelectedButNotEdited();
     void opensWithTheTextBoxFocusedAndOkCloses();
     void resizingMovesAndStretchesNothing_data();
@@ -73,11 +76,33 @@ void TestHelpWindow::keysFollowTheRules()
             QStringLiteral("F1: this help"),
             QStringLiteral("F2: new game"),
             QStringLiteral("F3: colours"),
+            QStringLiteral("F4: the coach"),
             QStringLiteral("Tab moves between the dice and the buttons; Space presses them."),
     };
     HelpWindow window(m_session, nullptr);
-    QCOMPARE(control<QPlainTextEdit>(&window, u"rulesView"_s)->toPlainText().split(u'\n').mid(19),
+    QCOMPARE(control<QPlainTextEdit>(&window, u"rulesView"_s)
+                     ->toPlainText()
+                     .split(u'\n')
+                     .mid(19, expected.size()),
              expected);
+}
+
+// The help closes with the coach and the game's value under perfect play, which is the solver's.
+void TestHelpWindow::coachStatesTheSolvedValue()
+{
+    HelpWindow window(m_session, nullptr);
+    const QStringList lines
+            = control<QPlainTextEdit>(&window, u"rulesView"_s)->toPlainText().split(u'\n');
+    const QString stated = lines.last();
+    QVERIFY(stated.startsWith(u"Perfect play averages "_s));
+
+    Coach coach;
+    QSignalSpy ready(&coach, &Coach::ready);
+    coach.startSolving();
+    QVERIFY(ready.wait(300000));
+    const std::optional<double> value = coach.pointsToCome(TurnState {});
+    QVERIFY(value);
+    QCOMPARE(stated, u"Perfect play averages %1 points a game."_s.arg(*value, 0, 'f', 2));
 }
 
 void TestHelpWindow::textCanBeReadAndSelectedButNotEdited()
